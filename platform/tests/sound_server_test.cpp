@@ -1,0 +1,82 @@
+// Plays a tone through the real sound output into the test run's private
+// sound server and records what arrives at the sink.
+#include "sound_output.h"
+#include "wav_fixture.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+std::vector<double> samplesOf(const QByteArray& raw) {
+    std::vector<double> s(std::size_t(raw.size() / 2));
+    const auto* p = reinterpret_cast<const unsigned char*>(raw.constData());
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = std::int16_t(std::uint16_t(p[2 * i] | p[2 * i + 1] << 8));
+    return s;
+}
+
+} // namespace
+
+TEST(SoundServer, aToneArrivesWholeAtTheSink) {
+    const QString sink = qEnvironmentVariable("KOMA_TEST_SINK");
+    if (sink.isEmpty())
+        GTEST_SKIP() << "no private sound server (run the tests with ./koma test)";
+
+    QProcess recorder;
+    recorder.start("parec", {"-d", sink + ".monitor", "--rate=44100", "--channels=1",
+                             "--format=s16le", "--latency-msec=20"});
+    ASSERT_TRUE(recorder.waitForStarted(5000));
+    QTest::qWait(300);
+
+    platform::AudioSinkOutput out;
+    const double seconds = 1.0;
+    out.play(platform::testing::toneImage(440, seconds));
+    EXPECT_TRUE(out.isPlaying());
+    QElapsedTimer clock;
+    clock.start();
+    while (out.isPlaying() && clock.elapsed() < 10000)
+        QTest::qWait(20);
+    EXPECT_FALSE(out.isPlaying()) << "the sound did not end";
+    QTest::qWait(300);
+    recorder.terminate();
+    recorder.waitForFinished(5000);
+    const std::vector<double> s = samplesOf(recorder.readAllStandardOutput());
+
+    // The tone is where the signal is loud; its length and its zero crossings.
+    const double threshold = 4000;
+    std::size_t first = s.size(), last = 0;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (std::abs(s[i]) > threshold) {
+            first = std::min(first, i);
+            last = i;
+        }
+    ASSERT_LT(first, s.size()) << "nothing arrived at the sink (" << s.size() << " samples)";
+    const double length = double(last - first) / 44100;
+    EXPECT_NEAR(length, seconds, 0.01);
+    int crossings = 0;
+    for (std::size_t i = first + 1; i <= last; ++i)
+        crossings += (s[i - 1] < 0) != (s[i] < 0);
+    EXPECT_NEAR(crossings / 2.0 / length, 440, 2);
+}
+
+TEST(SoundServer, stopEndsTheSoundAtOnce) {
+    if (qEnvironmentVariable("KOMA_TEST_SINK").isEmpty())
+        GTEST_SKIP() << "no private sound server (run the tests with ./koma test)";
+    platform::AudioSinkOutput out;
+    out.play(platform::testing::toneImage(440, 5));
+    QTest::qWait(200);
+    EXPECT_TRUE(out.isPlaying());
+    out.stop();
+    EXPECT_FALSE(out.isPlaying());
+    out.stop();
+    out.play(platform::testing::toneImage(220, 0.2));
+    out.play(platform::testing::toneImage(330, 0.2)); // replaces the one before
+    EXPECT_TRUE(out.isPlaying());
+}
