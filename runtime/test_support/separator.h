@@ -13,7 +13,8 @@ void takeSeparatorArgument(int argc, char** argv);
 /** Sets the separator for a scope and restores the previous one. */
 class ScopedSeparator {
 public:
-    explicit ScopedSeparator(char separator) : m_previous(decimalSeparator()) {
+    explicit ScopedSeparator(char separator)
+        : m_previous(decimalSeparator()) {
         setDecimalSeparator(separator);
     }
     ~ScopedSeparator() { setDecimalSeparator(m_previous); }
