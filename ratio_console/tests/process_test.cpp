@@ -61,6 +61,16 @@ int waitEnd(pid_t pid) {
     }
 }
 
+// Starts the program on a new pseudo-terminal; -1 when that fails.
+pid_t startOnTerminal(int& master) {
+    const pid_t pid = ::forkpty(&master, nullptr, nullptr, nullptr);
+    if (pid == 0) {
+        ::execl(TOLVANE_PATH, TOLVANE_PATH, static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    return pid;
+}
+
 void writeAll(int fd, const std::string& text) {
     ASSERT_EQ(::write(fd, text.data(), text.size()), static_cast<ssize_t>(text.size()));
 }
@@ -80,12 +90,8 @@ TEST(Interrupts, EndTheProgramWithANoticeWhileItWaits) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         int master = -1;
-        const pid_t pid = ::forkpty(&master, nullptr, nullptr, nullptr);
+        const pid_t pid = startOnTerminal(master);
         ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            ::execl(TOLVANE_PATH, TOLVANE_PATH, static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
         std::string seen;
         EXPECT_TRUE(readUntil(master, seen, "temel frekansi giriniz:")) << seen;
         // Waiting in the middle of the dialogue, not only at its start.
@@ -106,12 +112,8 @@ TEST(Interrupts, EndTheProgramWithANoticeWhileItWaits) {
 
 TEST(Interrupts, LosingTheTerminalEndsTheProgram) {
     int master = -1;
-    const pid_t pid = ::forkpty(&master, nullptr, nullptr, nullptr);
+    const pid_t pid = startOnTerminal(master);
     ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        ::execl(TOLVANE_PATH, TOLVANE_PATH, static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
     std::string seen;
     EXPECT_TRUE(readUntil(master, seen, "temel frekansi giriniz:")) << seen;
     ::close(master);
