@@ -1,0 +1,96 @@
+#pragma once
+// Enumeration of the genera: every ordered sequence of 2, 3 or 4 included
+// columns whose rounded running sum fills the span, without two small neighbours.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace genus {
+
+/** What a computation reads from the window, taken once when it starts. */
+struct GenusInput {
+    std::vector<std::string> values;  ///< value texts of columns 0..lastIndex
+    std::vector<std::string> symbols; ///< symbol texts, same indices
+    std::vector<bool> included;       ///< include boxes, same indices
+    int lastIndex = 0;                ///< below 0: nothing is tried
+    std::string span;                 ///< txbAra
+    std::string limit;                ///< txbYsk
+};
+
+/** The found genera; lines are made from the columns' texts when asked for. */
+class GenusList {
+public:
+    std::size_t size() const { return m_records.size(); }
+    bool empty() const { return m_records.empty(); }
+    /** Line of row 0 upward; row n carries the number n + 1. */
+    std::string line(std::size_t row) const;
+    /** Number of intervals of a row: 2, 3 or 4. */
+    int intervalCount(std::size_t row) const;
+
+private:
+    friend class GenusEngine;
+    std::vector<std::string> m_values;
+    std::vector<std::string> m_symbols;
+    std::vector<std::array<std::int16_t, 4>> m_records; ///< column indices, -1 past the last
+};
+
+/**
+ * Called now and then during a computation with the share done so far (0 to 1);
+ * returning false cancels it.
+ */
+using Progress = std::function<bool(double done)>;
+
+class GenusEngine {
+public:
+    explicit GenusEngine(GenusInput input);
+
+    /**
+     * Tests one sequence of adet (2 to 4) intervals at the columns p, q, r, l
+     * (unused positions 0) and appends it to the list when it passes: the
+     * running sum, rounded halves to even after every addition, equals the
+     * span, and no two neighbouring intervals are both at or below the limit.
+     */
+    void DahilMi(std::int16_t adet, std::int16_t p, std::int16_t q, std::int16_t r, std::int16_t l);
+
+    /** Trichords, tetrachords, pentachords: each appends what it finds; false when cancelled. */
+    bool Hesapla_0();
+    bool Hesapla_1(const Progress& progress = {});
+    bool Hesapla_2(const Progress& progress = {});
+
+    /**
+     * The compute action: empties the list, then runs Hesapla_0, _1, _2 for the
+     * sizes asked for, in that order, numbering on from one size to the next.
+     * False when the progress callback cancelled it (the list is then partial).
+     */
+    bool compute(const std::array<bool, 3>& sizes, const Progress& progress = {});
+
+    /** The running number of the last listed genus. */
+    std::int64_t genusCount() const { return static_cast<std::int64_t>(m_list.size()); }
+    const GenusList& list() const { return m_list; }
+    GenusList takeList() { return std::move(m_list); }
+
+    /** Sequences the sizes would test: included columns to the power 2, 3, 4; for progress. */
+    double workFor(const std::array<bool, 3>& sizes) const;
+
+private:
+    bool small(int column) const { return m_v[column] <= m_limit; }
+    void append(std::int16_t p, std::int16_t q, std::int16_t r, std::int16_t l);
+    /** The included columns m, ascending, for which sum + v(m) rounds to the span. */
+    const std::vector<std::int16_t>& closing(double sum);
+    bool report(const Progress& progress, double done);
+
+    std::vector<double> m_v;
+    std::vector<std::int16_t> m_included; ///< indices of included columns, ascending
+    int m_count = 0;                      ///< lastIndex + 1, or 0
+    double m_span = 0;
+    double m_limit = 0;
+    GenusList m_list;
+    std::vector<std::pair<double, std::vector<std::int16_t>>> m_closing;
+    double m_workDone = 0;
+    double m_workTotal = 1;
+};
+
+} // namespace genus
