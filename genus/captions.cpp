@@ -1,0 +1,74 @@
+#include "captions.h"
+
+#include "columns.h"
+#include "numbers.h"
+
+#include <array>
+
+namespace genus {
+
+namespace {
+
+const std::array<Caption, 20> captions = {{
+    {"", "Quenlo", "Quenlo"},
+    {"lKma", "Koma:", "Comma:"},
+    {"lSmg", "Simge:", "Symbol:"},
+    {"lVar", "Var:", "Include:"},
+    {"lADg", "Aralık Değerleri (Koma)", "Interval Values (Comma)"},
+    {"lMin", "En Küçük Aralık:", "Minimum Interval:"},
+    {"lMax", "En Büyük Aralık:", "Maximum Interval:"},
+    {"lArt", "Artım Aralığı:", "Step Size:"},
+    {"lArd", "Ardarda Gelebilecek En Küçük Aralık:", "Possible Consecutive Smallest Interval:"},
+    {"lArS", "Aralık Simgeleri", "Interval Symbols"},
+    {"lPrA", "Perde Adedi", "Pitch Count"},
+    {"chb_nil(0)", "Üçüller", "Trichords"},
+    {"chb_nil(1)", "Dördüller", "Tetrachords"},
+    {"chb_nil(2)", "Beşiller", "Pentachords"},
+    {"lBAG", "Bölünecek Aralığın Genişliği:", "Interval (Be Divided Into) Size:"},
+    {"lKrS", "Karar Sesi (Hz):", "Tonic Frequency (Hz):"},
+    {"lPSr", "Her Bir Perdenin Süresi (Sn):", "Pitch Duration (Sec):"},
+    {"cmdBsl", "Oluştur", "Create"},
+    {"cmdHsp", "Hesapla", "Compute"},
+    {"cmdCal", "Çal", "Play"},
+}};
+
+QString pick(Language language, const char* turkish, const char* english) {
+    return QString::fromUtf8(language == Language::Turkish ? turkish : english);
+}
+
+} // namespace
+
+const Caption* captionTable(int* count) {
+    *count = static_cast<int>(captions.size());
+    return captions.data();
+}
+
+QString notANumberMessage(Language language, const QString& boxName) {
+    return pick(language, "%1 bir sayı olmalı.", "%1 must be a number.").arg(boxName);
+}
+
+QString tooManyColumnsMessage(Language language) {
+    const QString most = QString::fromStdString(runtime::numberToText(maxColumns));
+    return pick(language,
+                "En çok %1 aralık sütunu oluşturulabilir. Artım aralığını büyütün ya da en "
+                "küçük ve en büyük aralığı birbirine yaklaştırın.",
+                "At most %1 interval columns can be created. Choose a larger step or bring the "
+                "minimum and maximum intervals closer together.")
+        .arg(most);
+}
+
+QString durationMessage(Language language) {
+    return pick(language,
+                "Her Bir Perdenin Süresi (Sn) 0'dan büyük ve en çok 60 olan bir sayı olmalı.",
+                "Pitch Duration (Sec) must be a number above 0 and at most 60.");
+}
+
+QString computingLabel(Language language) {
+    return pick(language, "Hesaplanıyor...", "Computing...");
+}
+
+QString cancelCaption(Language language) {
+    return pick(language, "İptal", "Cancel");
+}
+
+} // namespace genus

@@ -1,0 +1,27 @@
+#pragma once
+// The window's texts in its two languages.
+
+#include <QString>
+
+namespace genus {
+
+enum class Language { Turkish = 0, English = 1 };
+
+/** A control and its caption in each language, in the order the switch sets them. */
+struct Caption {
+    const char* control; ///< objectName, or "" for the window caption
+    const char* turkish;
+    const char* english;
+};
+
+/** The texts the language switch sets, and nothing else. */
+const Caption* captionTable(int* count);
+
+/** Messages of the window. */
+QString notANumberMessage(Language language, const QString& boxName);
+QString tooManyColumnsMessage(Language language);
+QString durationMessage(Language language);
+QString computingLabel(Language language);
+QString cancelCaption(Language language);
+
+} // namespace genus

@@ -1,0 +1,590 @@
+#include "frm_cns.h"
+
+#include "columns.h"
+#include "message_box.h"
+#include "numbers.h"
+#include "twips.h"
+#include "value_text.h"
+#include "window_runtime.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace genus {
+
+namespace {
+
+constexpr int clientWidth = 10695;
+constexpr int clientHeight = 5775;
+constexpr int icStartWidth = 10605;
+constexpr int columnGap = 60;
+constexpr int stripLeft = 600; // where the inner strip stands at scroll value 0
+constexpr int stripVisible = 10635 - stripLeft;
+
+const std::array<const char*, 27> stepTexts = {
+    "0.25", "0.33", "0.50", "0.67", "0.75", "1.00", "1.25", "1.33", "1.50",
+    "1.67", "1.75", "2.00", "2.25", "2.33", "2.50", "2.67", "2.75", "3.00",
+    "3.25", "3.33", "3.50", "3.67", "3.75", "4.00", "4.25", "4.33", "4.50"};
+
+QString tr8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+template <typename W> W* named(W* w, const QString& name) {
+    w->setObjectName(name);
+    return w;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
+                  int height, Qt::Alignment align = Qt::AlignLeft) {
+    auto* label = named(new QLabel(tr8(text), parent), QString::fromLatin1(name));
+    label->setAlignment(align | Qt::AlignTop);
+    platform::placeTwips(label, left, top, width, height);
+    return label;
+}
+
+QLineEdit* makeBox(QWidget* parent, const QString& name, const char* text, int left, int top,
+                   int width, int height, Qt::Alignment align) {
+    auto* box = named(new QLineEdit(tr8(text), parent), name);
+    box->setAlignment(align);
+    platform::placeTwips(box, left, top, width, height);
+    return box;
+}
+
+QFont headingFont() {
+    QFont f = platform::defaultWindowFont();
+    f.setPointSize(12);
+    f.setBold(true);
+    return f;
+}
+
+// The program's folder, or the user's data folder when the program may not write there.
+QString defaultWavFolder() {
+    const QString own = QCoreApplication::applicationDirPath();
+    if (QFileInfo(own).isWritable())
+        return own;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return data;
+}
+
+} // namespace
+
+FrmCns::FrmCns(platform::SoundOutput* sound, QWidget* parent)
+    : QWidget(parent)
+    , m_sound(sound)
+    , m_wavFolder(defaultWavFolder())
+    , m_beep([] { QApplication::beep(); }) {
+    if (m_sound == nullptr) {
+        m_ownSound = std::make_unique<platform::AudioSinkOutput>();
+        m_sound = m_ownSound.get();
+    }
+    setObjectName(QStringLiteral("frmCns"));
+    setWindowTitle(QStringLiteral("Quenlo"));
+    resize(platform::twipsToPixels(clientWidth), platform::twipsToPixels(clientHeight));
+
+    buildStrip();
+    buildSettings();
+    buildListAndButtons();
+    setTabOrder();
+
+    // Load: the envelope for the initial duration, then the step list's reset.
+    m_lastIndex = 0;
+    envelopeSetup();
+    lsbAr->setCurrentRow(5);
+    sbSifirla();
+    txbMin->setFocus();
+}
+
+FrmCns::~FrmCns() {
+    Tmr->stop();
+    m_sound->stop();
+}
+
+void FrmCns::buildStrip() {
+    pcbDis = named(new QFrame(this), QStringLiteral("pcbDis"));
+    pcbDis->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    platform::placeTwips(pcbDis, 30, 30, 10635, 1305);
+
+    pcbSol = named(new QFrame(pcbDis), QStringLiteral("pcbSol"));
+    platform::placeTwips(pcbSol, 0, 0, 600, 1305);
+    // The opening captions carry the extra spaces that the language switch drops.
+    makeLabel(pcbSol, "lKma", "Koma : ", 30, 90, 540, 195, Qt::AlignRight);
+    makeLabel(pcbSol, "lSmg", "Simge : ", 0, 450, 570, 195, Qt::AlignRight);
+    makeLabel(pcbSol, "lVar", "Var : ", 195, 780, 375, 195, Qt::AlignRight);
+
+    hsb = named(new QScrollBar(Qt::Horizontal, pcbDis), QStringLiteral("hsb"));
+    platform::placeTwips(hsb, 630, 1020, 9915, 195);
+    hsb->setRange(0, 32767);
+    hsb->setSingleStep(50);
+    hsb->setPageStep(500);
+    hsb->setValue(0);
+    hsb->hide();
+    connect(hsb, &QScrollBar::valueChanged, this, [this](int value) {
+        // Computed in int: a wide strip scrolls beyond the 16-bit range.
+        pcbIc->move(platform::twipsToPixels(stripLeft - value), pcbIc->y());
+    });
+
+    pcbIc = named(new QFrame(pcbDis), QStringLiteral("pcbIc"));
+    platform::placeTwips(pcbIc, 660, 0, icStartWidth, 1035);
+    hsb->raise();
+
+    txbKma.push_back(makeBox(pcbIc, indexed("txbKma", 0), "", 0, 60, 465, 315, Qt::AlignCenter));
+    txbSmg.push_back(makeBox(pcbIc, indexed("txbSmg", 0), "", 0, 420, 465, 315, Qt::AlignCenter));
+    auto* include = named(new QCheckBox(pcbIc), indexed("chbVar", 0));
+    include->setChecked(true);
+    platform::placeTwips(include, 150, 780, 165, 225);
+    chbVar.push_back(include);
+    m_kmaLeft.push_back(0);
+    m_varLeft.push_back(150);
+    connect(txbKma[0], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
+    connect(txbSmg[0], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
+}
+
+void FrmCns::buildSettings() {
+    const QFont heading = headingFont();
+    makeLabel(this, "lADg", "Aralık Değerleri (Koma)", 60, 1470, 2775, 300)->setFont(heading);
+    lMin = makeLabel(this, "lMin", "En Küçük Aralık:", 60, 1890, 1185, 195);
+    txbMin = makeBox(this, QStringLiteral("txbMin"), "4", 1410, 1830, 405, 285, Qt::AlignRight);
+    lMax = makeLabel(this, "lMax", "En Büyük Aralık:", 2340, 1890, 1170, 195);
+    txbMax = makeBox(this, QStringLiteral("txbMax"), "13", 3660, 1830, 405, 285, Qt::AlignRight);
+    lArt = makeLabel(this, "lArt", "Artım Aralığı:", 4530, 1890, 855, 195);
+
+    lsbAr = named(new QListWidget(this), QStringLiteral("lsbAr"));
+    for (const char* step : stepTexts)
+        lsbAr->addItem(QString::fromLatin1(step));
+    lsbAr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lsbAr->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    platform::placeTwips(lsbAr, 5430, 1860, 765, 255);
+
+    makeLabel(this, "lArd", "Ardarda Gelebilecek En Küçük Aralık:", 60, 2250, 2670, 195);
+    txbYsk = makeBox(this, QStringLiteral("txbYsk"), "5", 3660, 2190, 405, 285, Qt::AlignRight);
+
+    makeLabel(this, "lArS", "Aralık Simgeleri", 60, 2670, 1860, 300)->setFont(heading);
+    const std::array<const char*, 3> systems = {
+        "B S K T A (Arel - Ezgi)", "B S C K T A (Töre - Karadeniz)", "B C T A (Safüiddin)"};
+    const std::array<std::array<int, 2>, 3> systemPlaces = {
+        {{60, 1875}, {1980, 2505}, {4530, 1695}}};
+    for (int i = 0; i < 3; ++i) {
+        auto* option = named(new QRadioButton(tr8(systems[static_cast<std::size_t>(i)]), this),
+                             indexed("opbSmg", i));
+        const auto& place = systemPlaces[static_cast<std::size_t>(i)];
+        platform::placeTwips(option, place[0], 3060, place[1], 255);
+        connect(option, &QRadioButton::clicked, this, &FrmCns::sbSifirla);
+        opbSmg.push_back(option);
+    }
+    opbSmg[0]->setChecked(true);
+
+    makeLabel(this, "lPrA", "Perde Adedi", 60, 3540, 1485, 300)->setFont(heading);
+    const std::array<const char*, 3> sizes = {"Üçüller", "Dördüller", "Beşiller"};
+    const std::array<std::array<int, 2>, 3> sizePlaces = {{{30, 975}, {1170, 1155}, {2430, 1245}}};
+    for (int i = 0; i < 3; ++i) {
+        auto* box = named(new QCheckBox(tr8(sizes[static_cast<std::size_t>(i)]), this),
+                          indexed("chb_nil", i));
+        const auto& place = sizePlaces[static_cast<std::size_t>(i)];
+        platform::placeTwips(box, place[0], 3930, place[1], 255);
+        connect(box, &QCheckBox::clicked, this, &FrmCns::chbNilClick);
+        chb_nil.push_back(box);
+    }
+    chb_nil[1]->setChecked(true);
+
+    makeLabel(this, "lBAG", "Bölünecek Aralığın Genişliği:", 60, 4260, 1995, 195);
+    txbAra = makeBox(this, QStringLiteral("txbAra"), "22", 2760, 4200, 465, 285, Qt::AlignRight);
+    makeLabel(this, "lKrS", "Karar Sesi (Hz): ", 90, 4950, 1530, 195);
+    txbKrr = makeBox(this, QStringLiteral("txbKrr"), "261.6255653005986346778499935233", 1770, 4920,
+                     795, 285, Qt::AlignRight);
+    makeLabel(this, "lPSr", "Her Bir Perdenin Süresi (Sn):", 2910, 4950, 2010, 195);
+    txbSre = makeBox(this, QStringLiteral("txbSre"), "1", 5040, 4920, 315, 285, Qt::AlignRight);
+    txbSre->installEventFilter(this);
+    m_durationInForce = txbSre->text();
+
+    Fme = named(new QGroupBox(this), QStringLiteral("Fme"));
+    platform::placeTwips(Fme, 5040, 3570, 1155, 885);
+    const std::array<const char*, 2> languages = {"Türkçe", "English"};
+    for (int i = 0; i < 2; ++i) {
+        auto* option = named(new QRadioButton(tr8(languages[static_cast<std::size_t>(i)]), Fme),
+                             indexed("obpDil", i));
+        platform::placeTwips(option, 150, i == 0 ? 240 : 540, 885, 225);
+        connect(option, &QRadioButton::clicked, this, [this, i] { switchLanguage(i); });
+        obpDil.push_back(option);
+    }
+    obpDil[0]->setChecked(true);
+
+    connect(txbMin, &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
+    connect(txbMax, &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
+    connect(txbYsk, &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
+    connect(txbAra, &QLineEdit::textChanged, this, [this] {
+        sbSifirla();
+        sbSifirla2();
+    });
+    connect(lsbAr, &QListWidget::currentRowChanged, this, &FrmCns::sbSifirla);
+    connect(lsbAr, &QListWidget::itemClicked, this, &FrmCns::sbSifirla);
+}
+
+void FrmCns::buildListAndButtons() {
+    cmdBsl = named(new QPushButton(tr8("Oluştur"), this), QStringLiteral("cmdBsl"));
+    platform::placeTwips(cmdBsl, 30, 5280, 1095, 480);
+    cmdHsp = named(new QPushButton(tr8("Hesapla"), this), QStringLiteral("cmdHsp"));
+    platform::placeTwips(cmdHsp, 1140, 5280, 1095, 480);
+    cmdHsp->setEnabled(false);
+    cmdCal = named(new QPushButton(tr8("Çal"), this), QStringLiteral("cmdCal"));
+    platform::placeTwips(cmdCal, 2280, 5280, 1095, 480);
+    cmdCal->setEnabled(false);
+    connect(cmdBsl, &QPushButton::clicked, this, &FrmCns::cmdBslClick);
+    connect(cmdHsp, &QPushButton::clicked, this, &FrmCns::cmdHspClick);
+    connect(cmdCal, &QPushButton::clicked, this, &FrmCns::playAction);
+
+    chbYaz = named(new QCheckBox(tr8("Dosyaya Yaz"), this), QStringLiteral("chbYaz"));
+    platform::placeTwips(chbYaz, 4830, 5430, 1275, 285);
+    chbYaz->setChecked(true);
+    chbYaz->hide();
+
+    // The multimedia device has no face: it is only a place holder here.
+    auto* mmc = named(new QWidget(this), QStringLiteral("MMC"));
+    platform::placeTwips(mmc, 5520, 4620, 420, 525);
+    mmc->hide();
+
+    lsbSnc = named(new QListView(this), QStringLiteral("lsbSnc"));
+    m_model = new GenusListModel(lsbSnc);
+    lsbSnc->setModel(m_model);
+    lsbSnc->setUniformItemSizes(true);
+    lsbSnc->setSelectionMode(QAbstractItemView::SingleSelection);
+    lsbSnc->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QFont courier(QStringLiteral("Courier New"), 9);
+    courier.setStyleHint(QFont::TypeWriter);
+    lsbSnc->setFont(courier);
+    platform::placeTwips(lsbSnc, 6300, 1410, 4365, 4335);
+    connect(lsbSnc, &QListView::doubleClicked, this, &FrmCns::playAction);
+
+    Tmr = named(new QTimer(this), QStringLiteral("Tmr"));
+    Tmr->setInterval(1000);
+    connect(Tmr, &QTimer::timeout, this, &FrmCns::Tmr_Timer);
+}
+
+void FrmCns::setTabOrder() {
+    std::map<int, QWidget*> order = {
+        {2, txbMin},     {3, txbMax},      {5, cmdBsl},      {7, txbYsk},      {8, txbAra},
+        {9, lsbSnc},     {10, chb_nil[0]}, {11, chb_nil[1]}, {12, chb_nil[2]}, {13, cmdHsp},
+        {15, txbKrr},    {16, cmdCal},     {17, opbSmg[0]},  {18, opbSmg[1]},  {19, opbSmg[2]},
+        {26, txbKma[0]}, {27, txbSmg[0]},  {28, chbVar[0]},  {29, hsb},        {35, txbSre},
+        {36, chbYaz},    {39, obpDil[0]},  {40, obpDil[1]},  {41, lsbAr}};
+    QWidget* previous = nullptr;
+    for (const auto& [index, widget] : order) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+// --- Resets --------------------------------------------------------------
+
+void FrmCns::sbSifirla() {
+    cmdBsl->setEnabled(true);
+    sbSifirla2();
+}
+
+void FrmCns::sbSifirla2() {
+    m_model->clear();
+    cmdCal->setEnabled(false);
+    cmdHsp->setEnabled(false);
+}
+
+void FrmCns::chbNilClick() {
+    sbSifirla();
+    sbSifirla2();
+    if (std::none_of(chb_nil.begin(), chb_nil.end(), [](QCheckBox* b) { return b->isChecked(); })) {
+        m_beep();
+        // Checking it raises its Click once more.
+        chb_nil[1]->setChecked(true);
+        chbNilClick();
+    }
+}
+
+// --- Columns -------------------------------------------------------------
+
+SymbolSystem FrmCns::symbolSystem() const {
+    if (opbSmg[0]->isChecked())
+        return SymbolSystem::ArelEzgi;
+    if (opbSmg[1]->isChecked())
+        return SymbolSystem::ToreKaradeniz;
+    return SymbolSystem::Safiyuddin;
+}
+
+int FrmCns::outerWidthTwips() const {
+    return frameGeometry().width() * runtime::twipsPerPixel;
+}
+
+bool FrmCns::settingIsNumber(QLineEdit* box, QLabel* label) {
+    try {
+        readSetting(box->text().toStdString());
+        return true;
+    } catch (const std::runtime_error&) {
+        QString name = label->text().trimmed();
+        if (name.endsWith(QLatin1Char(':')))
+            name.chop(1);
+        platform::showMessage(this, notANumberMessage(m_language, name.trimmed()));
+        box->setFocus();
+        return false;
+    }
+}
+
+void FrmCns::destroyColumns() {
+    for (std::size_t a = 1; a < txbKma.size(); ++a) {
+        delete txbKma[a];
+        delete txbSmg[a];
+        delete chbVar[a];
+    }
+    txbKma.resize(1);
+    txbSmg.resize(1);
+    chbVar.resize(1);
+    m_kmaLeft.resize(1);
+    m_varLeft.resize(1);
+}
+
+void FrmCns::placeColumn(int a) {
+    const auto i = static_cast<std::size_t>(a);
+    const int kmaWidth = 465;
+    m_kmaLeft.push_back(m_kmaLeft[i - 1] + kmaWidth + columnGap);
+    m_varLeft.push_back(m_varLeft[i - 1] + kmaWidth + columnGap);
+
+    auto copyBox = [&](QLineEdit* model, const char* name, int top) {
+        auto* box = named(new QLineEdit(pcbIc), indexed(name, a));
+        box->setAlignment(model->alignment());
+        platform::placeTwips(box, m_kmaLeft[i], top, kmaWidth, 315);
+        return box;
+    };
+    txbKma.push_back(copyBox(txbKma[0], "txbKma", 60));
+    txbSmg.push_back(copyBox(txbSmg[0], "txbSmg", 420));
+    auto* include = named(new QCheckBox(pcbIc), indexed("chbVar", a));
+    include->setChecked(chbVar[0]->isChecked());
+    platform::placeTwips(include, m_varLeft[i], 780, 165, 225);
+    chbVar.push_back(include);
+    connect(txbKma[i], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
+    connect(txbSmg[i], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
+    txbKma[i]->show();
+    txbSmg[i]->show();
+    include->show();
+
+    if (m_varLeft[i] >= outerWidthTwips() - 600) {
+        hsb->show();
+        m_icWidth += 525;
+        pcbIc->resize(platform::twipsToPixels(m_icWidth), pcbIc->height());
+    }
+}
+
+std::optional<std::vector<Column>> FrmCns::planColumns() {
+    if (!settingIsNumber(txbMin, lMin) || !settingIsNumber(txbMax, lMax))
+        return std::nullopt;
+    const QListWidgetItem* step = lsbAr->currentItem();
+    const std::string stepText = step != nullptr ? step->text().toStdString() : std::string();
+    try {
+        return buildColumns(txbMin->text().toStdString(), txbMax->text().toStdString(), stepText,
+                            symbolSystem());
+    } catch (const TooManyColumns&) {
+        platform::showMessage(this, tooManyColumnsMessage(m_language));
+    } catch (const std::runtime_error&) {
+        QString name = lArt->text().trimmed();
+        name.chop(1);
+        platform::showMessage(this, notANumberMessage(m_language, name));
+    }
+    return std::nullopt;
+}
+
+void FrmCns::sbOlustur(const std::vector<Column>& columns) {
+    platform::WaitCursor wait;
+    pcbIc->setUpdatesEnabled(false);
+    destroyColumns();
+    m_lastIndex = columnLastIndex(txbMin->text().toStdString(), txbMax->text().toStdString(),
+                                  lsbAr->currentItem()->text().toStdString());
+    txbKma[0]->setText(QString::fromStdString(columns[0].value));
+    txbSmg[0]->setText(QString::fromStdString(columns[0].symbol));
+    for (int a = 1; a < static_cast<int>(columns.size()); ++a) {
+        placeColumn(a);
+        const auto i = static_cast<std::size_t>(a);
+        txbKma[i]->setText(QString::fromStdString(columns[i].value));
+        txbSmg[i]->setText(QString::fromStdString(columns[i].symbol));
+    }
+    pcbIc->setUpdatesEnabled(true);
+    // Scrolling reaches the last column and stops there.
+    hsb->setMaximum(std::max(0, m_icWidth - stripVisible));
+}
+
+void FrmCns::cmdBslClick() {
+    const auto columns = planColumns();
+    if (!columns)
+        return; // refused: the columns stay as they were
+    hsb->hide();
+    hsb->setValue(0);
+    m_icWidth = icStartWidth;
+    pcbIc->resize(platform::twipsToPixels(icStartWidth), pcbIc->height());
+    sbOlustur(*columns);
+    cmdBsl->setEnabled(false);
+    cmdHsp->setEnabled(true);
+}
+
+// --- Computing and playing -----------------------------------------------
+
+void FrmCns::cmdHspClick() {
+    GenusInput input;
+    for (std::size_t i = 0; i < txbKma.size(); ++i) {
+        input.values.push_back(txbKma[i]->text().toStdString());
+        input.symbols.push_back(txbSmg[i]->text().toStdString());
+        input.included.push_back(chbVar[i]->isChecked());
+    }
+    input.lastIndex = m_lastIndex;
+    input.span = txbAra->text().toStdString();
+    input.limit = txbYsk->text().toStdString();
+    const std::array<bool, 3> sizes = {chb_nil[0]->isChecked(), chb_nil[1]->isChecked(),
+                                       chb_nil[2]->isChecked()};
+
+    m_genusCount = 0;
+    m_model->clear();
+    GenusEngine engine(std::move(input));
+    bool finished = true;
+    if (engine.workFor(sizes) < m_progressThreshold) {
+        platform::WaitCursor wait;
+        finished = engine.compute(sizes);
+    } else {
+        QProgressDialog progress(computingLabel(m_language), cancelCaption(m_language), 0, 1000,
+                                 this);
+        progress.setObjectName(QStringLiteral("progress"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(300);
+        progress.setValue(0);
+        QElapsedTimer sinceShown;
+        sinceShown.start();
+        finished = engine.compute(sizes, [&](double done) {
+            if (sinceShown.elapsed() >= 40) {
+                sinceShown.restart();
+                progress.setValue(static_cast<int>(done * 1000));
+                QCoreApplication::processEvents();
+            }
+            return !progress.wasCanceled();
+        });
+    }
+    if (!finished) {
+        // Nothing half-done may be played: back to rebuilding.
+        sbSifirla();
+        return;
+    }
+    m_genusCount = engine.genusCount();
+    m_model->setList(engine.takeList());
+    if (m_model->rowCount() == 0) {
+        cmdCal->setEnabled(false);
+        return;
+    }
+    cmdCal->setEnabled(true);
+    lsbSnc->setCurrentIndex(m_model->index(0));
+    lsbSnc->setFocus();
+}
+
+void FrmCns::playAction() {
+    Tmr->stop();
+    const QModelIndex current = lsbSnc->currentIndex();
+    const std::string line = m_model->line(current.isValid() ? current.row() : -1);
+    if (!m_player.start(line, txbKrr->text().toStdString()))
+        return;
+    Cal();
+    Tmr->start();
+}
+
+void FrmCns::Tmr_Timer() {
+    if (!m_player.tick()) {
+        Tmr->stop();
+        return;
+    }
+    Cal();
+}
+
+void FrmCns::Cal() {
+    const double f = m_player.pitchFreq[m_player.pitchIndex];
+    m_tone.buildTone(f, m_wavData);
+    if (!chbYaz->isChecked())
+        return;
+    // A file that cannot be written does not silence the tone: it plays from memory.
+    fnWavYaz(m_wavFolder.toStdString(), wavName(f), m_wavData);
+    m_sound->stop();
+    m_sound->play(QByteArray(reinterpret_cast<const char*>(m_wavData.data()),
+                             static_cast<qsizetype>(m_wavData.size())));
+}
+
+void FrmCns::envelopeSetup() {
+    double seconds = 0;
+    if (checkDuration(txbSre->text().toStdString(), &seconds) != DurationProblem::None) {
+        platform::showMessage(this, durationMessage(m_language));
+        // The duration in force stays, and so does its text.
+        txbSre->setText(m_durationInForce);
+        return;
+    }
+    m_tone.setup(seconds);
+    Tmr->setInterval(m_tone.toneMillis);
+    m_durationInForce = txbSre->text();
+}
+
+// --- Language, size, closing ---------------------------------------------
+
+void FrmCns::switchLanguage(int index) {
+    m_language = index == 0 ? Language::Turkish : Language::English;
+    int count = 0;
+    const Caption* table = captionTable(&count);
+    for (int i = 0; i < count; ++i) {
+        const QString text = QString::fromUtf8(m_language == Language::Turkish ? table[i].turkish
+                                                                               : table[i].english);
+        const QString control = QString::fromLatin1(table[i].control);
+        if (control.isEmpty()) {
+            setWindowTitle(text);
+        } else if (auto* label = findChild<QLabel*>(control)) {
+            label->setText(text);
+        } else if (auto* button = findChild<QAbstractButton*>(control)) {
+            button->setText(text);
+        }
+    }
+}
+
+void FrmCns::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A window narrower than the list's left leaves the list at no width rather than a negative
+    // one.
+    const int width = std::max(0, outerWidthTwips() - 6300 - 240);
+    lsbSnc->resize(platform::twipsToPixels(width), lsbSnc->height());
+}
+
+void FrmCns::closeEvent(QCloseEvent* event) {
+    Tmr->stop();
+    m_sound->stop();
+    QWidget::closeEvent(event);
+}
+
+bool FrmCns::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txbSre && event->type() == QEvent::FocusOut)
+        envelopeSetup();
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace genus

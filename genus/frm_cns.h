@@ -1,0 +1,146 @@
+#pragma once
+// frmCns, the genus window: the settings, the strip of interval columns, the
+// list of genera and the player, in Turkish or English.
+
+#include "captions.h"
+#include "columns.h"
+#include "genus_list_model.h"
+#include "mod_wav.h"
+#include "player.h"
+#include "sound_output.h"
+#include "symbols.h"
+#include "tone.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTimer;
+
+namespace genus {
+
+class FrmCns : public QWidget {
+    Q_OBJECT
+public:
+    /** sound: where the tones go; nullptr for the desktop's sound output. */
+    explicit FrmCns(platform::SoundOutput* sound = nullptr, QWidget* parent = nullptr);
+    ~FrmCns() override;
+
+    /** The folder the WAV files are written to. */
+    QString wavFolder() const { return m_wavFolder; }
+    void setWavFolder(const QString& folder) { m_wavFolder = folder; }
+
+    /** Replaces the system beep (for tests). */
+    void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
+
+    /** Sequences tested before a computation shows its progress. */
+    void setProgressThreshold(double sequences) { m_progressThreshold = sequences; }
+
+    // The state the player and the engine keep, for a look from outside.
+    std::int16_t lastIndex() const { return m_lastIndex; }
+    std::int64_t genusCount() const { return m_genusCount; }
+    const GenusPlayer& player() const { return m_player; }
+    const ToneSynth& tone() const { return m_tone; }
+
+public slots:
+    /** A tick of Tmr: the next pitch of the genus, or the end of it. */
+    void Tmr_Timer();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildStrip();
+    void buildSettings();
+    void buildListAndButtons();
+    void setTabOrder();
+
+    void sbSifirla();
+    void sbSifirla2();
+    std::optional<std::vector<Column>> planColumns();
+    void sbOlustur(const std::vector<Column>& columns);
+    void placeColumn(int a);
+    void destroyColumns();
+
+    void cmdBslClick();
+    void cmdHspClick();
+    void playAction();
+    void Cal();
+    void chbNilClick();
+    void envelopeSetup();
+    void switchLanguage(int index);
+
+    SymbolSystem symbolSystem() const;
+    int outerWidthTwips() const;
+    bool settingIsNumber(QLineEdit* box, QLabel* label);
+
+    platform::SoundOutput* m_sound = nullptr;
+    std::unique_ptr<platform::SoundOutput> m_ownSound;
+    QString m_wavFolder;
+    std::function<void()> m_beep;
+    double m_progressThreshold = 20e6;
+    Language m_language = Language::Turkish;
+
+    // Engine and player state.
+    std::int16_t m_lastIndex = 0;
+    std::int64_t m_genusCount = 0;
+    GenusPlayer m_player;
+    ToneSynth m_tone;
+    ByteBuffer m_wavData;
+    QString m_durationInForce;
+
+    // The column strip.
+    QFrame* pcbDis = nullptr;
+    QFrame* pcbSol = nullptr;
+    QFrame* pcbIc = nullptr;
+    QScrollBar* hsb = nullptr;
+    int m_icWidth = 10605; ///< twips
+    std::vector<QLineEdit*> txbKma;
+    std::vector<QLineEdit*> txbSmg;
+    std::vector<QCheckBox*> chbVar;
+    std::vector<int> m_kmaLeft; ///< twips, per column
+    std::vector<int> m_varLeft;
+
+    // Settings, list and buttons.
+    QLineEdit* txbMin = nullptr;
+    QLineEdit* txbMax = nullptr;
+    QListWidget* lsbAr = nullptr;
+    QLineEdit* txbYsk = nullptr;
+    QLineEdit* txbAra = nullptr;
+    QLineEdit* txbKrr = nullptr;
+    QLineEdit* txbSre = nullptr;
+    QLabel* lMin = nullptr;
+    QLabel* lMax = nullptr;
+    QLabel* lArt = nullptr;
+    std::vector<QRadioButton*> opbSmg;
+    std::vector<QCheckBox*> chb_nil;
+    std::vector<QRadioButton*> obpDil;
+    QGroupBox* Fme = nullptr;
+    QPushButton* cmdBsl = nullptr;
+    QPushButton* cmdHsp = nullptr;
+    QPushButton* cmdCal = nullptr;
+    QCheckBox* chbYaz = nullptr;
+    QListView* lsbSnc = nullptr;
+    GenusListModel* m_model = nullptr;
+    QTimer* Tmr = nullptr;
+};
+
+} // namespace genus
