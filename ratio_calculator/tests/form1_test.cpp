@@ -1,0 +1,329 @@
+#include "form1.h"
+#include "fraction_input.h"
+
+#include "message_box.h"
+#include "picture_box.h"
+#include "separator.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace bexaro {
+namespace {
+
+using runtime::testing::localised;
+
+constexpr platform::Colour red = platform::rgb(255, 0, 0);
+constexpr platform::Colour blue = platform::rgb(0, 0, 255);
+
+class Form1Test : public ::testing::Test {
+protected:
+    Form1Test() { form.show(); }
+
+    template <typename T> T* get(const QString& name) {
+        T* w = form.findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QString text(const QString& name) { return get<QLabel>(name)->text(); }
+    QString text(const char* name, int i) { return text(QString("%1(%2)").arg(name).arg(i)); }
+    QScrollBar* scroll(const QString& name) { return get<QScrollBar>(name); }
+    platform::PictureBox* picture() { return get<platform::PictureBox>("Picture1"); }
+
+    void setPitch(int i, int semitones, int cents) {
+        scroll(QString("HScroll1(%1)").arg(i))->setValue(semitones);
+        scroll(QString("HScroll2(%1)").arg(i))->setValue(cents);
+    }
+    void type(const char* box, const QString& value) {
+        auto* edit = get<QLineEdit>(box);
+        edit->clear();
+        QTest::keyClicks(edit, value);
+    }
+    void click(const char* button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    void findFraction(const QString& fraction, const QString& tolerance = "0.001") {
+        type("kesir_kutusu", fraction);
+        type("Text1", tolerance);
+        click("kesirbul");
+    }
+
+    /** Counts pixels of a colour in the list. */
+    int pixelsOf(platform::Colour c) {
+        const QImage& image = picture()->image();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += picture()->point(x, y) == c;
+        return n;
+    }
+
+    /** The list as it must look: rows first..last printed from a print position at y. */
+    QImage expectedList(std::size_t first, std::size_t last, double y, platform::Colour colour) {
+        platform::PictureBox box;
+        box.setBorder(true);
+        box.resize(picture()->size());
+        box.clear();
+        box.setCurrentY(y);
+        box.setForeColour(colour);
+        for (std::size_t n = first; n <= last; ++n) {
+            const auto items = rowItems(form.results().at(n - 1));
+            for (std::size_t k = 0; k < items.size(); ++k) {
+                box.tab(rowColumns[k]);
+                box.print(QString::fromStdString(items[k]));
+            }
+            box.printLine();
+        }
+        return box.image();
+    }
+
+    Form1 form;
+};
+
+TEST_F(Form1Test, StartUp) {
+    EXPECT_EQ(form.windowTitle(), QString(52, ' ') + "B E X A R O +   for  Windows");
+    EXPECT_EQ(form.size(), QSize(630, 568));
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(text("midicent1", i), "6000");
+        EXPECT_EQ(text("midino1", i), "60");
+        EXPECT_EQ(text("midikey1", i), "C 5");
+        EXPECT_EQ(text("Herz1", i), QString::fromStdString(localised("261.62134")));
+        EXPECT_EQ(text("pianono1", i), "40");
+        EXPECT_EQ(text("pianokey1", i), "C 4");
+        EXPECT_EQ(text("pianocent1", i), "3900");
+        EXPECT_EQ(text("sapma1", i), "");
+        EXPECT_EQ(scroll(QString("HScroll2(%1)").arg(i))->value(), 0);
+    }
+    EXPECT_EQ(text("centfark"), "0");
+    EXPECT_EQ(text("reeloran"), QString::fromStdString(localised("1.")));
+    EXPECT_EQ(get<QLineEdit>("Text1")->text(), "0.001");
+    EXPECT_EQ(get<QLineEdit>("Text2")->text(), "0.001");
+    EXPECT_EQ(text("reoran"), "");
+    EXPECT_FALSE(scroll("VScroll1")->isVisible());
+    EXPECT_FALSE(get<QPushButton>("Command1")->isVisible());
+    EXPECT_EQ(pixelsOf(platform::white), picture()->image().width() * picture()->image().height());
+    EXPECT_EQ(get<QGroupBox>("Frame1(1)")->geometry(), QRect(16, 272, 233, 169));
+    EXPECT_EQ(picture()->parentWidget()->objectName(), "Frame4");
+    EXPECT_EQ(text("Label10"),
+              QString::fromUtf8("  rasy. oran     reel karşılığı    cent hata     % hata        "
+                                "aralık adı"));
+}
+
+TEST_F(Form1Test, TabOrder) {
+    const char* order[] = {"HScroll1(0)", "HScroll2(0)", "HScroll1(1)", "HScroll2(1)",
+                           "oranla",      "Picture1",    "kesirbul",    "kesir_kutusu",
+                           "VScroll1",    "Text1",       "Text2"};
+    for (std::size_t k = 0; k + 1 < std::size(order); ++k) {
+        QWidget* w = form.findChild<QWidget*>(order[k]);
+        ASSERT_NE(w, nullptr);
+        QWidget* next = w->nextInFocusChain();
+        while (!(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next->objectName(), order[k + 1]) << order[k];
+    }
+}
+
+TEST_F(Form1Test, SlidersUpdateEveryReadout) {
+    struct Case {
+        const char* name;
+        int semitones, cents;
+        const char *sapma1, *midicent1, *midino1, *midikey1, *Herz1, *pianono1, *pianokey1,
+            *pianocent1;
+    };
+    const Case cases[] = {
+        {"0, 0", 0, 0, "0", "0", "0", "C 0", "8.17479", "X", "X", "X"},
+        {"0, -49", 0, -49, "-49", "-49", "0", "C 0", "7.94665", "X", "X", "X"},
+        {"20, 50", 20, 50, "50", "2050", "21", "A 1", "26.71481", "1", "A 0", "-50"},
+        {"21, 0", 21, 0, "0", "2100", "21", "A 1", "27.49763", "1", "A 0", "0"},
+        {"57, 0", 57, 0, "0", "5700", "57", "A 4", "219.99527", "37", "A 3", "3600"},
+        {"60, 0", 60, 0, "0", "6000", "60", "C 5", "261.62134", "40", "C 4", "3900"},
+        {"60, 50", 60, 50, "50", "6050", "61", "C# / Db 5", "269.28769", "41", "C# / Db 4", "3950"},
+        {"69, 0", 69, 0, "0", "6900", "69", "A 5", "440.", "49", "A 4", "4800"},
+        {"108, 0", 108, 0, "0", "10800", "108", "C 9", "4186.30127", "88", "C 8", "8700"},
+        {"108, 50", 108, 50, "50", "10850", "109", "C# / Db 9", "4308.97314", "X", "X", "X"},
+        {"127, 50", 127, 50, "50", "12750", "128", "G# / Ab 10", "12912.76953", "X", "X", "X"},
+    };
+    for (int i = 0; i < 2; ++i) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + " in frame " + std::to_string(i));
+            setPitch(i, c.semitones, c.cents);
+            // Move the cent slider away and back so that its caption is set even at 0.
+            scroll(QString("HScroll2(%1)").arg(i))->setValue(c.cents == 0 ? 1 : 0);
+            scroll(QString("HScroll2(%1)").arg(i))->setValue(c.cents);
+            EXPECT_EQ(text("sapma1", i), c.sapma1);
+            EXPECT_EQ(text("midicent1", i), c.midicent1);
+            EXPECT_EQ(text("midino1", i), c.midino1);
+            EXPECT_EQ(text("midikey1", i), c.midikey1);
+            EXPECT_EQ(text("Herz1", i), QString::fromStdString(localised(c.Herz1)));
+            EXPECT_EQ(text("pianono1", i), c.pianono1);
+            EXPECT_EQ(text("pianokey1", i), c.pianokey1);
+            EXPECT_EQ(text("pianocent1", i), c.pianocent1);
+        }
+        setPitch(i, 60, 0);
+    }
+    setPitch(1, 67, 0);
+    EXPECT_EQ(text("centfark"), "700");
+    EXPECT_EQ(text("reeloran"), QString::fromStdString(localised("1.498326")));
+    setPitch(0, 67, 0);
+    setPitch(1, 60, 0);
+    EXPECT_EQ(text("centfark"), "700");
+    EXPECT_EQ(text("reeloran"), QString::fromStdString(localised(".667412")));
+}
+
+TEST_F(Form1Test, BadFractionsGetTheirMessages) {
+    findFraction("3/2");
+    const QImage before = picture()->image();
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"no slash", "32", noSlashMessage},
+        {"letters", "abc/2", badFractionMessage},
+        {"no denominator", "3/", badFractionMessage},
+        {"zero", "0/4", badFractionMessage},
+        {"negative", "-3/2", badFractionMessage},
+        {"negative denominator", "3/-2", badFractionMessage},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::MessageRecorder recorder;
+        findFraction(c.text);
+        EXPECT_EQ(recorder.messages, QStringList{QString::fromUtf8(c.message)});
+        EXPECT_EQ(get<QLineEdit>("kesir_kutusu")->text(), "");
+        EXPECT_EQ(picture()->image(), before);
+        EXPECT_EQ(text("reoran"), " 1.5");
+    }
+}
+
+TEST_F(Form1Test, FractionFinderListsInRed) {
+    struct Case {
+        const char* name;
+        const char* fraction;
+        const char* reoran;
+        std::size_t rows;
+    };
+    const Case cases[] = {
+        {"3/2", "3/2", " 1.5", 1},
+        {"comma ends the numerator", "3,5/2", " 1.5", 1},
+        {"7/4", "7/4", " 1.75", 1},
+        {"3/4", "3/4", " .75", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::MessageRecorder recorder;
+        findFraction(c.fraction);
+        EXPECT_TRUE(recorder.messages.isEmpty());
+        EXPECT_EQ(text("reoran"), c.reoran);
+        EXPECT_EQ(form.results().size(), c.rows);
+        EXPECT_FALSE(scroll("VScroll1")->isVisible());
+        EXPECT_GT(pixelsOf(red), 0);
+        EXPECT_EQ(pixelsOf(blue), 0);
+        EXPECT_EQ(picture()->image(), expectedList(1, c.rows, 1, red));
+    }
+}
+
+TEST_F(Form1Test, OneOverOneChangesOnlyTheLabel) {
+    findFraction("7/4");
+    const QImage before = picture()->image();
+    findFraction("1/1");
+    EXPECT_EQ(text("reoran"), " 1");
+    EXPECT_EQ(picture()->image(), before);
+    EXPECT_EQ(form.results().size(), 1u);
+}
+
+TEST_F(Form1Test, ToleranceGuards) {
+    struct Case {
+        const char* name;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"0.01 stays", "0.01", "0.01"},
+        {"0.011", "0.011", "0.001"},
+        {"zero", "0", "0.001"},
+        {"comma reads as 0", "0,005", "0.001"},
+        {"0.005 stays", "0.005", "0.005"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        findFraction("3/2", c.typed);
+        EXPECT_EQ(get<QLineEdit>("Text1")->text(), c.shown);
+        type("Text2", c.typed);
+        setPitch(1, 64, 0);
+        click("oranla");
+        EXPECT_EQ(get<QLineEdit>("Text2")->text(), c.shown);
+    }
+}
+
+TEST_F(Form1Test, LongListPagesThirtyRowsFromTheScrollPosition) {
+    findFraction("1.41421/1");
+    ASSERT_EQ(form.results().size(), 41u);
+    QScrollBar* bar = scroll("VScroll1");
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->minimum(), 1);
+    EXPECT_EQ(bar->maximum(), 12);
+    EXPECT_EQ(bar->value(), 1);
+    EXPECT_EQ(picture()->image(), expectedList(1, 29, 1, red));
+
+    for (int p : {5, 12, 1}) {
+        SCOPED_TRACE(p);
+        bar->setValue(p);
+        EXPECT_EQ(picture()->image(), expectedList(std::size_t(p), std::size_t(p) + 29, 0, red));
+    }
+}
+
+TEST_F(Form1Test, RatioFinderListsInBlue) {
+    struct Case {
+        const char* name;
+        int first, second;
+        std::size_t rows;
+        int maximum; // 0: no scroll bar
+    };
+    const Case cases[] = {
+        {"6000 and 6400", 60, 64, 6, 0},
+        {"6000 and 6700", 60, 67, 71, 42},
+        {"6000 and 7200", 60, 72, 1, 0},
+        {"6700 and 6000", 67, 60, 71, 42},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        setPitch(0, c.first, 0);
+        setPitch(1, c.second, 0);
+        click("oranla");
+        EXPECT_EQ(form.results().size(), c.rows);
+        EXPECT_EQ(scroll("VScroll1")->isVisible(), c.maximum > 0);
+        if (c.maximum > 0) {
+            EXPECT_EQ(scroll("VScroll1")->maximum(), c.maximum);
+        }
+        EXPECT_GT(pixelsOf(blue), 0);
+        EXPECT_EQ(pixelsOf(red), 0);
+        EXPECT_EQ(picture()->image(), expectedList(1, std::min<std::size_t>(c.rows, 29), 1, blue));
+    }
+    // Paging keeps the colour of the list.
+    scroll("VScroll1")->setValue(3);
+    EXPECT_EQ(picture()->image(), expectedList(3, 32, 0, blue));
+}
+
+TEST_F(Form1Test, EqualPitchesDoNothing) {
+    findFraction("1.41421/1");
+    const QImage before = picture()->image();
+    click("oranla");
+    EXPECT_EQ(picture()->image(), before);
+    EXPECT_EQ(form.results().size(), 41u);
+    EXPECT_TRUE(scroll("VScroll1")->isVisible());
+}
+
+TEST_F(Form1Test, HiddenSelfCheck) {
+    platform::MessageRecorder recorder;
+    QMetaObject::invokeMethod(get<QPushButton>("Command1"), "click");
+    ASSERT_EQ(recorder.messages.size(), 2);
+}
+
+} // namespace
+} // namespace bexaro
