@@ -61,11 +61,32 @@ template <typename W> W* named(W* w, const QString& name) {
     return w;
 }
 
+// A caption wider than its place in this font grows to the right (to the left
+// when right-aligned); the control beside it, made later, stays on top.
+void fitLabel(QLabel* label) {
+    const QRect place = label->property("place").toRect();
+    const int needed = label->sizeHint().width();
+    QRect r = place;
+    if (needed > place.width()) {
+        if (label->alignment() & Qt::AlignRight)
+            r.setLeft(std::max(0, place.right() + 1 - needed));
+        else
+            r.setWidth(needed);
+    }
+    label->setGeometry(r);
+}
+
+void fitLabel(QLabel* label, const QFont& font) {
+    label->setFont(font);
+    fitLabel(label);
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
                   int height, Qt::Alignment align = Qt::AlignLeft) {
     auto* label = named(new QLabel(tr8(text), parent), QString::fromLatin1(name));
     label->setAlignment(align | Qt::AlignTop);
-    platform::placeTwips(label, left, top, width, height);
+    label->setProperty("place", platform::twipRect(left, top, width, height));
+    fitLabel(label);
     return label;
 }
 
@@ -73,6 +94,7 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const char* text, int l
                    int width, int height, Qt::Alignment align) {
     auto* box = named(new QLineEdit(tr8(text), parent), name);
     box->setAlignment(align);
+    box->setCursorPosition(0); // a long text shows its beginning
     platform::placeTwips(box, left, top, width, height);
     return box;
 }
@@ -134,6 +156,7 @@ void FrmCns::buildStrip() {
 
     pcbSol = named(new QFrame(pcbDis), QStringLiteral("pcbSol"));
     platform::placeTwips(pcbSol, 0, 0, 600, 1305);
+    pcbSol->setAutoFillBackground(true);
     // The opening captions carry the extra spaces that the language switch drops.
     makeLabel(pcbSol, "lKma", "Koma : ", 30, 90, 540, 195, Qt::AlignRight);
     makeLabel(pcbSol, "lSmg", "Simge : ", 0, 450, 570, 195, Qt::AlignRight);
@@ -153,6 +176,8 @@ void FrmCns::buildStrip() {
 
     pcbIc = named(new QFrame(pcbDis), QStringLiteral("pcbIc"));
     platform::placeTwips(pcbIc, 660, 0, icStartWidth, 1035);
+    // The row captions and the scroll bar stay in front of the strip that scrolls under them.
+    pcbSol->raise();
     hsb->raise();
 
     txbKma.push_back(makeBox(pcbIc, indexed("txbKma", 0), "", 0, 60, 465, 315, Qt::AlignCenter));
@@ -169,7 +194,7 @@ void FrmCns::buildStrip() {
 
 void FrmCns::buildSettings() {
     const QFont heading = headingFont();
-    makeLabel(this, "lADg", "Aralık Değerleri (Koma)", 60, 1470, 2775, 300)->setFont(heading);
+    fitLabel(makeLabel(this, "lADg", "Aralık Değerleri (Koma)", 60, 1470, 2775, 300), heading);
     lMin = makeLabel(this, "lMin", "En Küçük Aralık:", 60, 1890, 1185, 195);
     txbMin = makeBox(this, QStringLiteral("txbMin"), "4", 1410, 1830, 405, 285, Qt::AlignRight);
     lMax = makeLabel(this, "lMax", "En Büyük Aralık:", 2340, 1890, 1170, 195);
@@ -186,7 +211,7 @@ void FrmCns::buildSettings() {
     makeLabel(this, "lArd", "Ardarda Gelebilecek En Küçük Aralık:", 60, 2250, 2670, 195);
     txbYsk = makeBox(this, QStringLiteral("txbYsk"), "5", 3660, 2190, 405, 285, Qt::AlignRight);
 
-    makeLabel(this, "lArS", "Aralık Simgeleri", 60, 2670, 1860, 300)->setFont(heading);
+    fitLabel(makeLabel(this, "lArS", "Aralık Simgeleri", 60, 2670, 1860, 300), heading);
     const std::array<const char*, 3> systems = {
         "B S K T A (Arel - Ezgi)", "B S C K T A (Töre - Karadeniz)", "B C T A (Safüiddin)"};
     const std::array<std::array<int, 2>, 3> systemPlaces = {
@@ -201,7 +226,7 @@ void FrmCns::buildSettings() {
     }
     opbSmg[0]->setChecked(true);
 
-    makeLabel(this, "lPrA", "Perde Adedi", 60, 3540, 1485, 300)->setFont(heading);
+    fitLabel(makeLabel(this, "lPrA", "Perde Adedi", 60, 3540, 1485, 300), heading);
     const std::array<const char*, 3> sizes = {"Üçüller", "Dördüller", "Beşiller"};
     const std::array<std::array<int, 2>, 3> sizePlaces = {{{30, 975}, {1170, 1155}, {2430, 1245}}};
     for (int i = 0; i < 3; ++i) {
@@ -561,6 +586,7 @@ void FrmCns::switchLanguage(int index) {
             setWindowTitle(text);
         } else if (auto* label = findChild<QLabel*>(control)) {
             label->setText(text);
+            fitLabel(label);
         } else if (auto* button = findChild<QAbstractButton*>(control)) {
             button->setText(text);
         }
