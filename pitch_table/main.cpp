@@ -1,0 +1,15 @@
+#include "form1.h"
+#include "window_runtime.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    app.setApplicationDisplayName("Ruvizezo");
+    platform::startWindowRuntime();
+    pitch_table::Form1 w;
+    if (!w.loaded())
+        return 1; // the data file is missing: the message has been shown
+    w.show();
+    return app.exec();
+}
