@@ -179,6 +179,20 @@ TEST_F(Window, ControlsStandAtTheirPlaces) {
     EXPECT_EQ(list()->width(), 0);
 }
 
+TEST_F(Window, TabGoesThroughTheControlsInTheirOrder) {
+    const char* const order[] = {"txbMin", "txbMax",     "cmdBsl",     "txbYsk",     "txbAra",
+                                 "lsbSnc", "chb_nil(0)", "chb_nil(1)", "chb_nil(2)", "cmdHsp",
+                                 "txbKrr", "cmdCal",     "opbSmg(0)"};
+    QWidget* at = get<QWidget>(order[0]);
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        SCOPED_TRACE(order[i]);
+        at = at->nextInFocusChain();
+        while (at->focusPolicy() == Qt::NoFocus)
+            at = at->nextInFocusChain();
+        EXPECT_EQ(at->objectName(), order[i]);
+    }
+}
+
 TEST_F(Window, CreateThenComputeListsFiftySevenTetrachords) {
     click("cmdBsl");
     EXPECT_EQ(w->lastIndex(), 9);
@@ -296,6 +310,11 @@ TEST_F(Window, QuarterKomasFillAScrollingStrip) {
     EXPECT_EQ(strip->x(), platform::twipsToPixels(600 - 1050));
     bar->setValue(0);
     EXPECT_EQ(strip->x(), platform::twipsToPixels(600));
+    // The far end of the scroll bar brings the last column into view.
+    bar->setValue(bar->maximum());
+    const QWidget* last = box("txbKma(36)");
+    EXPECT_LE(strip->x() + last->geometry().right(), get<QWidget>("pcbDis")->width());
+    EXPECT_GE(strip->x() + last->x(), platform::twipsToPixels(600));
 
     click("cmdHsp");
     EXPECT_EQ(lines(), 4001);
