@@ -1,6 +1,7 @@
 #include "pitch_record.h"
 #include "staff.h"
 #include "table_source.h"
+#include "workbook_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,7 @@ TEST(ShippedData, IsWhatTheGeneratorMakesFromTheTable) {
     const PitchTable fromSource =
         parseTableSource(readFileBytes(dataFile("arel_table.txt")).value());
     EXPECT_EQ(encodeTable(fromSource), readFileBytes(dataFile("arel.dat")).value());
+    EXPECT_EQ(workbookBytes(fromSource), readFileBytes(dataFile("arel.xls")).value());
 }
 
 TEST(ShippedData, MainPitchesAreTheStaffStepsAndEveryOtherPitchLiesBetweenTwo) {
