@@ -4,7 +4,9 @@
 #include "message_box.h"
 #include "picture_box.h"
 #include "separator.h"
+#include "twips.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,6 +113,98 @@ TEST_F(Form1Test, StartUp) {
     EXPECT_EQ(text("Label10"),
               QString::fromUtf8("  rasy. oran     reel karşılığı    cent hata     % hata        "
                                 "aralık adı"));
+}
+
+TEST_F(Form1Test, ControlsAtTheirPlaces) {
+    struct Case {
+        const char* name;
+        const char* container;
+        int left, top, width, height; // twips
+    };
+    const Case cases[] = {
+        {"Frame1(0)", "Form1", 240, 240, 3495, 2535},
+        {"Frame1(1)", "Form1", 240, 4080, 3495, 2535},
+        {"Label5(1)", "Frame1(1)", 120, 600, 615, 255},
+        {"sapma1(0)", "Frame1(0)", 720, 600, 375, 255},
+        {"Herz1(1)", "Frame1(1)", 2160, 600, 975, 255},
+        {"Label1(0)", "Frame1(0)", 960, 1200, 2295, 255},
+        {"midicent1(1)", "Frame1(1)", 960, 1560, 615, 255},
+        {"midino1(0)", "Frame1(0)", 1680, 1560, 375, 255},
+        {"midikey1(1)", "Frame1(1)", 2160, 1560, 1095, 255},
+        {"pianocent1(0)", "Frame1(0)", 960, 2040, 615, 255},
+        {"pianono1(1)", "Frame1(1)", 1680, 2040, 375, 255},
+        {"pianokey1(0)", "Frame1(0)", 2160, 2040, 1095, 255},
+        {"HScroll1(0)", "Form1", 240, 2880, 3480, 255},
+        {"HScroll2(0)", "Form1", 240, 3240, 3480, 255},
+        {"HScroll1(1)", "Form1", 240, 6720, 3480, 255},
+        {"HScroll2(1)", "Form1", 240, 7080, 3480, 255},
+        {"Label7", "Form1", 240, 7560, 3615, 855},
+        {"Command1", "Form1", 3120, 3720, 735, 255},
+        {"Frame4", "Form1", 4080, 240, 5175, 8175},
+        {"centfark", "Frame4", 1560, 480, 855, 255},
+        {"reeloran", "Frame4", 1440, 840, 975, 255},
+        {"Text2", "Frame4", 960, 1160, 975, 285},
+        {"oranla", "Frame4", 240, 1560, 1575, 375},
+        {"kesir_kutusu", "Frame4", 3480, 440, 1215, 285},
+        {"reoran", "Frame4", 3720, 840, 975, 255},
+        {"Text1", "Frame4", 3600, 1130, 1095, 285},
+        {"kesirbul", "Frame4", 3000, 1560, 1695, 375},
+        {"Label10", "Frame4", 240, 2040, 4455, 255},
+        {"Picture1", "Frame4", 240, 2280, 4440, 5760},
+        {"VScroll1", "Frame4", 4800, 2280, 255, 5775},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget* w = get<QWidget>(c.name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->parentWidget()->objectName(), c.container);
+        EXPECT_EQ(w->geometry(), platform::twipRect(c.left, c.top, c.width, c.height));
+    }
+}
+
+TEST_F(Form1Test, CaptionsAndColours) {
+    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
+    struct Case {
+        const char* name;
+        QString caption;
+        QColor colour;
+    };
+    const Case cases[] = {
+        {"Label5(0)", "sapma :", highlight},
+        {"Label6(1)", "Frekans :", highlight},
+        {"Label1(0)", "  CENT    KEY Nr       TON         ", highlight},
+        {"Label3(1)", QString::fromUtf8("MİDİ de"), highlight},
+        {"Label4(0)", "Piyanoda", highlight},
+        {"Label2", "CENT olarak fark :", QColor(0, 0, 0xC0)},
+        {"Label8", "Reel oran :", QColor(0, 0, 255)},
+        {"Label13", "Tolerans:", highlight},
+        {"Label9", "Kesir :", QColor(255, 0, 0)},
+        {"Label12", "Reel oran:", QColor(255, 0, 0)},
+        {"Label11", "Tolerans:", QColor(255, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QLabel* l = get<QLabel>(c.name);
+        ASSERT_NE(l, nullptr);
+        EXPECT_EQ(l->text(), c.caption);
+        EXPECT_EQ(l->palette().color(QPalette::WindowText), c.colour);
+    }
+    EXPECT_EQ(get<QGroupBox>("Frame1(0)")->title(),
+              QString::fromUtf8("------------------ B İ R İ N C İ    S E S -------------------"));
+    EXPECT_EQ(get<QGroupBox>("Frame1(1)")->title(),
+              QString::fromUtf8("-------------------- İ K İ N C İ    S E S ---------------------"));
+    EXPECT_EQ(get<QGroupBox>("Frame1(1)")->palette().color(QPalette::WindowText), highlight);
+    EXPECT_EQ(get<QGroupBox>("Frame4")->title(),
+              QString::fromUtf8("------------------------------------  Hesaplama sonuçları  "
+                                "------------------------------------"));
+    EXPECT_EQ(get<QPushButton>("oranla")->text(), QString::fromUtf8("Seslerin oranını bul"));
+    EXPECT_EQ(get<QPushButton>("oranla")->palette().color(QPalette::Button), QColor(Qt::white));
+    EXPECT_EQ(get<QPushButton>("kesirbul")->text(), QString::fromUtf8("Kesrin karşılıklarını bul"));
+    EXPECT_EQ(text("Label7"),
+              QString::fromUtf8("Sesleri, yarımton birimle üst sürgülerde ve cent birimle alt "
+                                "sürgülerle belirleyin sonra beyaz butonu tıklayın.  Hesaplarda, "
+                                "midi C0 tonu baz alındı. "));
+    EXPECT_EQ(picture()->foreColour(), red);
 }
 
 TEST_F(Form1Test, TabOrder) {
@@ -322,7 +416,10 @@ TEST_F(Form1Test, EqualPitchesDoNothing) {
 TEST_F(Form1Test, HiddenSelfCheck) {
     platform::MessageRecorder recorder;
     QMetaObject::invokeMethod(get<QPushButton>("Command1"), "click");
+    // The single cent step makes A above middle C a hair flat; the round trip gives its cents back.
     ASSERT_EQ(recorder.messages.size(), 2);
+    EXPECT_EQ(recorder.messages[0], QString::fromStdString(localised("439.999990775571")));
+    EXPECT_EQ(recorder.messages[1], "6900");
 }
 
 } // namespace

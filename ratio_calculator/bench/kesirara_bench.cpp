@@ -1,0 +1,53 @@
+// The fraction search against the literal walk on the worst cases: 9999/10000
+// stops only at F = 9523, so the walk visits almost every candidate.
+#include "fraction_search.h"
+#include "literal_walk.h"
+#include "pitch.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace bexaro;
+
+struct Worst {
+    float ratio;
+    float tolerance;
+    int bound;
+    bool tightening;
+};
+
+// The fraction finder's bound without tightening, and the ratio finder's with it.
+const Worst cases[] = {{9999.0f / 10000.0f, 0.01f, 10000, false},
+                       {9999.0f / 10000.0f, 0.01f, 1000, true},
+                       {9999.0f / 10000.0f, 0.001f, 10000, false}};
+
+void labelled(benchmark::State& state, const Worst& c, std::size_t rows) {
+    state.SetLabel(std::string(c.tightening ? "tightening, bound " : "bound ") +
+                   std::to_string(c.bound) + ", tolerance " + std::to_string(c.tolerance) + ", " +
+                   std::to_string(rows) + " rows");
+}
+
+void BM_kesirara(benchmark::State& state) {
+    const Worst& c = cases[state.range(0)];
+    const CentErrorRule rule = fractionCentError(c.ratio, centStep());
+    std::vector<sonuc> rows;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kesirara(rows, c.ratio, c.tolerance, c.bound, c.tightening, rule));
+    labelled(state, c, rows.size());
+}
+
+void BM_literalWalk(benchmark::State& state) {
+    const Worst& c = cases[state.range(0)];
+    const CentErrorRule rule = fractionCentError(c.ratio, centStep());
+    std::vector<sonuc> rows;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            testing::literalWalk(rows, c.ratio, c.tolerance, c.bound, c.tightening, rule));
+    labelled(state, c, rows.size());
+}
+
+BENCHMARK(BM_kesirara)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_literalWalk)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+} // namespace
