@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -334,6 +335,22 @@ TEST_F(Form1Test, ScaleWithoutPitches) {
     load("a.scl");
     EXPECT_TRUE(bar()->isEnabled());
     EXPECT_EQ(text("T_dizi_eleman_no"), QStringLiteral("1 / 12"));
+}
+
+TEST_F(Form1Test, LargestScale) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.scl"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("! big.scl\n!\n32767 pitches\n 32767\n!\n");
+    for (int i = 1; i <= 32767; ++i)
+        file.write(i % 2 ? "3/2\n" : "2/1\n");
+    file.close();
+    load(path);
+    EXPECT_EQ(text("T_dizi_eleman_no"), QStringLiteral("1 / 32767"));
+    bar()->setValue(32767);
+    EXPECT_EQ(text("T_dizi_eleman_no"), QStringLiteral("32767 / 32767"));
+    EXPECT_EQ(str(text("txbUzKopru")), localised("666.663666666674"));
 }
 
 TEST_F(Form1Test, PictureSurvivesARepaint) {

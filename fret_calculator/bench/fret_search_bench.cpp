@@ -1,0 +1,104 @@
+// PerdeHesapla and the keystroke in a geometry box that recomputes and redraws.
+#include "form1.h"
+#include "fret_search.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const mirefa::Geometry initial = mirefa::makeGeometry(1000, 2, 5, 1);
+
+/** n equal steps up to the octave. */
+std::vector<double> equalScale(int n) {
+    std::vector<double> ratios;
+    for (int i = 1; i <= n; ++i)
+        ratios.push_back(std::pow(2.0, double(i) / n));
+    return ratios;
+}
+
+void BM_PerdeHesapla(benchmark::State& state) {
+    const auto ratios = equalScale(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mirefa::PerdeHesapla(ratios, initial));
+}
+BENCHMARK(BM_PerdeHesapla)->Arg(12)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+void BM_StepByStep(benchmark::State& state) {
+    const auto ratios = equalScale(int(state.range(0)));
+    for (auto _ : state)
+        for (double r : ratios)
+            benchmark::DoNotOptimize(mirefa::searchFretStepByStep(r, initial));
+}
+BENCHMARK(BM_StepByStep)->Arg(12)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The first keystroke of "1000" makes a neck of 1 mm, where no fret of the
+// octave can be reached: the walk would go all the way down to the threshold.
+void BM_PerdeHesaplaUnreachable(benchmark::State& state) {
+    const auto ratios = equalScale(int(state.range(0)));
+    const mirefa::Geometry tiny = mirefa::makeGeometry(1, 2, 5, 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mirefa::PerdeHesapla(ratios, tiny));
+}
+BENCHMARK(BM_PerdeHesaplaUnreachable)->Arg(12)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void BM_StepByStepUnreachable(benchmark::State& state) {
+    const auto ratios = equalScale(int(state.range(0)));
+    const mirefa::Geometry tiny = mirefa::makeGeometry(1, 2, 5, 1);
+    for (auto _ : state)
+        for (double r : ratios)
+            benchmark::DoNotOptimize(mirefa::searchFretStepByStep(r, tiny));
+}
+BENCHMARK(BM_StepByStepUnreachable)->Arg(12)->Unit(benchmark::kMillisecond);
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "mirefa_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+/** A keystroke in the neck length box: GosterSonuclari with its drawing. */
+void BM_Keystroke(benchmark::State& state) {
+    application();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.scl"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        QTextStream out(&file);
+        const int n = int(state.range(0));
+        out << "! bench.scl\n!\nequal steps\n " << n << "\n!\n";
+        for (int i = 1; i <= n; ++i)
+            out << 1200.0 * i / n << (i * 1200 % n == 0 ? ".0" : "") << "\n";
+    }
+    mirefa::Form1 window([&](QWidget*, const QString&, const QString&) { return path; });
+    window.C_dizi_ac_Click();
+    auto* neck = window.findChild<QLineEdit*>(QStringLiteral("T_x_sap"));
+    const QString lengths[] = {QStringLiteral("1000"), QStringLiteral("1001"), QStringLiteral("1"),
+                               QStringLiteral("10"), QStringLiteral("100")};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        neck->setText(lengths[state.range(1) ? 2 : i++ % 2]);
+        if (state.range(1))
+            neck->setText(QStringLiteral("1000"));
+    }
+}
+BENCHMARK(BM_Keystroke)
+    ->Args({12, 0})
+    ->Args({100, 0})
+    ->Args({12, 1})
+    ->Args({100, 1})
+    ->ArgNames({"pitches", "via_1mm"})
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
