@@ -151,7 +151,6 @@ FrmCns::~FrmCns() {
 
 void FrmCns::buildStrip() {
     pcbDis = named(new QFrame(this), QStringLiteral("pcbDis"));
-    pcbDis->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     platform::placeTwips(pcbDis, 30, 30, 10635, 1305);
 
     pcbSol = named(new QFrame(pcbDis), QStringLiteral("pcbSol"));
