@@ -126,6 +126,7 @@ Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, QWidget* par
     m_toneSeconds = static_cast<std::int16_t>(HScroll1->value());
     Label[3]->setText(
         QString::fromStdString("Süre = " + runtime::numberToText(m_toneSeconds) + " saniye"));
+    applyFrequencyRule(m_pitchTable);
     if (!TabloOkuDat(dataFile))
         return;
     spiral1();

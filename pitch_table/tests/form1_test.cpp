@@ -170,6 +170,14 @@ TEST_F(WindowFixture, SpiralDrawsDiscsRaysAndTheTonicRing) {
 TEST_F(WindowFixture, ReadoutOverDiscs) {
     moveOverPitch(93);
     EXPECT_EQ(form.currentIndex(), 93);
+    // A main pitch: one note, in the left place; the right place stays empty.
+    auto* staff = child<PictureBox>("Picture2");
+    EXPECT_EQ(staff->point(54, 64), platform::black);
+    for (int y = 0; y < 153; ++y)
+        for (int x = 70; x < 100; ++x)
+            if ((y - 24) % 8 != 0 || y < 24 || y > 128) {
+                ASSERT_EQ(staff->point(x, y), platform::white) << x << "," << y;
+            }
     EXPECT_FALSE(child<QFrame>("Frame1")->isHidden());
     EXPECT_EQ(label(1), localised("Neva  440.000   Hz"));
     EXPECT_EQ(label(2), "");
@@ -212,12 +220,17 @@ TEST_F(WindowFixture, PitchBetweenMainPitchesWritesTwoNotes) {
     // Neva (step 12) in the left place, Çargah (step 13) in the right one.
     EXPECT_EQ(staff->point(54, 64), platform::black);
     EXPECT_EQ(staff->point(84, 68), platform::black);
+    // A jump to another disc with no move over the background in between
+    // copies the new notes over the old ones: Çargah's note stays on the right.
+    moveOverPitch(93);
+    EXPECT_EQ(label(7), "Derece  93");
+    EXPECT_EQ(staff->point(84, 68), platform::black);
     // Over the background the frame hides and the staff is cleared.
     moveOver(picture1(), 5, 5);
     EXPECT_TRUE(child<QFrame>("Frame1")->isHidden());
     EXPECT_EQ(staff->point(54, 64), platform::white);
     EXPECT_EQ(staff->point(20, 56), platform::white);
-    EXPECT_EQ(form.currentIndex(), 98);
+    EXPECT_EQ(form.currentIndex(), 93); // the last pitch decoded stays
 }
 
 TEST_F(WindowFixture, BackgroundLinesAndOutlinesAreNoPitch) {
