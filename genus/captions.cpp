@@ -63,6 +63,16 @@ QString durationMessage(Language language) {
                 "Pitch Duration (Sec) must be a number above 0 and at most 60.");
 }
 
+QString tooManyGeneraMessage(Language language, long long lines) {
+    const QString most = QString::fromStdString(runtime::numberToText(std::int64_t{lines}));
+    return pick(language,
+                "Bu ayarlar %1 satırdan fazla sonuç veriyor. Aralık değerlerini ya da perde "
+                "adedini daraltın.",
+                "These settings give more than %1 lines. Narrow the interval values or the pitch "
+                "count.")
+        .arg(most);
+}
+
 QString computingLabel(Language language) {
     return pick(language, "Hesaplanıyor...", "Computing...");
 }

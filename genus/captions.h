@@ -21,6 +21,7 @@ const Caption* captionTable(int* count);
 QString notANumberMessage(Language language, const QString& boxName);
 QString tooManyColumnsMessage(Language language);
 QString durationMessage(Language language);
+QString tooManyGeneraMessage(Language language, long long lines);
 QString computingLabel(Language language);
 QString cancelCaption(Language language);
 

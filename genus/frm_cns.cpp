@@ -490,6 +490,7 @@ void FrmCns::cmdHspClick() {
     m_genusCount = 0;
     m_model->clear();
     GenusEngine engine(std::move(input));
+    engine.setLimit(m_genusLimit);
     bool finished = true;
     if (engine.workFor(sizes) < m_progressThreshold) {
         platform::WaitCursor wait;
@@ -515,6 +516,9 @@ void FrmCns::cmdHspClick() {
     if (!finished) {
         // Nothing half-done may be played: back to rebuilding.
         sbSifirla();
+        if (engine.tooMany())
+            platform::showMessage(
+                this, tooManyGeneraMessage(m_language, static_cast<long long>(m_genusLimit)));
         return;
     }
     m_genusCount = engine.genusCount();

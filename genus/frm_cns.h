@@ -52,6 +52,9 @@ public:
     /** Sequences tested before a computation shows its progress. */
     void setProgressThreshold(double sequences) { m_progressThreshold = sequences; }
 
+    /** The most lines a computation may list. */
+    void setGenusLimit(std::size_t lines) { m_genusLimit = lines; }
+
     // The state the player and the engine keep, for a look from outside.
     std::int16_t lastIndex() const { return m_lastIndex; }
     std::int64_t genusCount() const { return m_genusCount; }
@@ -97,6 +100,7 @@ private:
     QString m_wavFolder;
     std::function<void()> m_beep;
     double m_progressThreshold = 20e6;
+    std::size_t m_genusLimit = 10'000'000;
     Language m_language = Language::Turkish;
 
     // Engine and player state.

@@ -59,6 +59,10 @@ GenusEngine::GenusEngine(GenusInput input) {
 }
 
 void GenusEngine::append(std::int16_t p, std::int16_t q, std::int16_t r, std::int16_t l) {
+    if (m_list.m_records.size() >= m_lineLimit) {
+        m_tooMany = true;
+        return;
+    }
     m_list.m_records.push_back({p, q, r, l});
 }
 
@@ -95,6 +99,8 @@ const std::vector<std::int16_t>& GenusEngine::closing(double sum) {
 }
 
 bool GenusEngine::report(const Progress& progress, double done) {
+    if (m_tooMany)
+        return false;
     if (!progress)
         return true;
     return progress((m_workDone + done) / m_workTotal);
@@ -104,7 +110,7 @@ bool GenusEngine::Hesapla_0() {
     for (std::int16_t i : m_included)
         for (std::int16_t j : m_included)
             DahilMi(2, i, j, 0, 0);
-    return true;
+    return !m_tooMany;
 }
 
 bool GenusEngine::Hesapla_1(const Progress& progress) {
@@ -124,7 +130,7 @@ bool GenusEngine::Hesapla_1(const Progress& progress) {
                     append(i, j, k, -1);
         }
     }
-    return true;
+    return !m_tooMany;
 }
 
 bool GenusEngine::Hesapla_2(const Progress& progress) {
@@ -149,7 +155,7 @@ bool GenusEngine::Hesapla_2(const Progress& progress) {
             }
         }
     }
-    return true;
+    return !m_tooMany;
 }
 
 double GenusEngine::workFor(const std::array<bool, 3>& sizes) const {
@@ -167,13 +173,15 @@ double GenusEngine::workFor(const std::array<bool, 3>& sizes) const {
 bool GenusEngine::compute(const std::array<bool, 3>& sizes, const Progress& progress) {
     m_list.m_records.clear();
     m_closing.clear();
+    m_tooMany = false;
     m_workDone = 0;
     m_workTotal = workFor(sizes);
     if (m_workTotal <= 0)
         m_workTotal = 1;
     const double n = static_cast<double>(m_included.size());
     if (sizes[0]) {
-        Hesapla_0();
+        if (!Hesapla_0())
+            return false;
         m_workDone += n * n;
     }
     if (sizes[1]) {

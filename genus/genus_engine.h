@@ -63,9 +63,17 @@ public:
     /**
      * The compute action: empties the list, then runs Hesapla_0, _1, _2 for the
      * sizes asked for, in that order, numbering on from one size to the next.
-     * False when the progress callback cancelled it (the list is then partial).
+     * False when the progress callback cancelled it or the list passed its
+     * limit (the list is then partial).
      */
     bool compute(const std::array<bool, 3>& sizes, const Progress& progress = {});
+
+    /**
+     * The most lines one computation may list (10 million unless set); past it
+     * the computation stops and tooMany() is true.
+     */
+    void setLimit(std::size_t lines) { m_lineLimit = lines; }
+    bool tooMany() const { return m_tooMany; }
 
     /** The running number of the last listed genus. */
     std::int64_t genusCount() const { return static_cast<std::int64_t>(m_list.size()); }
@@ -89,6 +97,8 @@ private:
     double m_limit = 0;
     GenusList m_list;
     std::vector<std::pair<double, std::vector<std::int16_t>>> m_closing;
+    std::size_t m_lineLimit = 10'000'000;
+    bool m_tooMany = false;
     double m_workDone = 0;
     double m_workTotal = 1;
 };

@@ -254,6 +254,30 @@ TEST(GenusEngine, ProgressReportsAndCancels) {
     EXPECT_LT(engine.genusCount(), 85 + 4001 + 8595);
 }
 
+TEST(GenusEngine, StopsPastItsLineLimit) {
+    struct Case {
+        const char* name;
+        std::array<bool, 3> sizes;
+        std::size_t limit;
+        bool finished;
+    };
+    const Case cases[] = {
+        {"trichords over", trichords, 84, false},
+        {"trichords exactly", trichords, 85, true},
+        {"tetrachords over", tetrachords, 4000, false},
+        {"pentachords over", pentachords, 100, false},
+        {"all under", {true, true, true}, 12681, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GenusEngine engine(settingsInput("0.25"));
+        engine.setLimit(c.limit);
+        EXPECT_EQ(engine.compute(c.sizes), c.finished);
+        EXPECT_EQ(engine.tooMany(), !c.finished);
+        EXPECT_LE(engine.list().size(), c.limit);
+    }
+}
+
 TEST(GenusEngine, ListIsTheSameUnderEitherSeparator) {
     std::vector<std::string> point;
     std::vector<std::string> comma;

@@ -513,6 +513,21 @@ TEST_F(Window, CancelledComputationGoesBackToRebuilding) {
     EXPECT_EQ(s.lines, 0);
 }
 
+TEST_F(Window, TooManyGeneraAreRefusedWithAMessage) {
+    w->setGenusLimit(50);
+    platform::MessageRecorder messages;
+    createAndCompute();
+    ASSERT_EQ(messages.messages.size(), 1);
+    EXPECT_EQ(messages.messages.first(),
+              QString::fromUtf8("Bu ayarlar 50 satırdan fazla sonuç veriyor. Aralık değerlerini "
+                                "ya da perde adedini daraltın."));
+    const State s = state();
+    EXPECT_TRUE(s.create);
+    EXPECT_FALSE(s.compute);
+    EXPECT_FALSE(s.play);
+    EXPECT_EQ(s.lines, 0);
+}
+
 TEST_F(Window, ClosingEndsTheSound) {
     createAndCompute();
     click("cmdCal");
