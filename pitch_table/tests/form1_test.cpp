@@ -85,6 +85,21 @@ TEST(Form1Start, MissingDataFileShowsTheMessageAndEnds) {
     EXPECT_EQ(messages.messages, QStringList{"dosya yüklü değil veya dosya bulunamadı"});
 }
 
+TEST(Form1Start, ShortDataFileLeavesClearedRecordsThatCountAsNamedMainPitches) {
+    platform::RecordingSoundOutput sound;
+    Form1 form(QStringLiteral(KOMA_TEST_DATA_DIR "/bad/short.dat"), &sound);
+    ASSERT_TRUE(form.loaded());
+    EXPECT_EQ(form.pitchTable().at(229), PitchRecord{});
+    auto* list = form.findChild<QListWidget*>("List1");
+    ASSERT_EQ(list->count(), 1 + 213); // every cleared record of the view is a main pitch
+    EXPECT_EQ(list->item(1)->text(), QString(24, QChar(0)));
+    EXPECT_EQ(list->currentRow(), 213);
+    // Cleared names get coloured discs; index 221 is the ringed tonic.
+    auto* spiral = form.findChild<PictureBox*>("Picture1");
+    EXPECT_EQ(spiral->point(262, 12), code(9));
+    EXPECT_EQ(spiral->point(262 + 8, 118), platform::rgb(255, 0, 0));
+}
+
 TEST_F(WindowFixture, StartsWithItsControlsInPlace) {
     ASSERT_TRUE(form.loaded());
     EXPECT_EQ(form.windowTitle(), "Perde tablosu");
