@@ -198,6 +198,8 @@ void Form1::buildResultsFrame() {
     VScroll1 = named(new QScrollBar(Qt::Vertical, Frame4), "VScroll1");
     platform::placeTwips(VScroll1, 4800, 2280, 255, 5775);
     VScroll1->setRange(0, 32767);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(1);
     VScroll1->setFocusPolicy(Qt::StrongFocus);
     VScroll1->hide();
 
@@ -334,7 +336,9 @@ void Form1::listeyaz(std::size_t count) {
         // Setting up the range is not a move of the user's: the first page is printed below.
         const QSignalBlocker quiet(VScroll1);
         VScroll1->setMinimum(1);
-        const std::size_t top = count - (pageRows - 1);
+        // The first page holds 29 rows: with exactly 30 the bar must still move once to
+        // show the last one.
+        const std::size_t top = std::max<std::size_t>(count - (pageRows - 1), 2);
         VScroll1->setMaximum(top > std::size_t(std::numeric_limits<int>::max())
                                  ? std::numeric_limits<int>::max()
                                  : static_cast<int>(top));

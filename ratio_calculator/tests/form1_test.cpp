@@ -372,6 +372,17 @@ TEST_F(Form1Test, LongListPagesThirtyRowsFromTheScrollPosition) {
     }
 }
 
+TEST_F(Form1Test, ThirtyRowsCanStillReachTheLast) {
+    findFraction("1335/1000");
+    ASSERT_EQ(form.results().size(), 30u);
+    QScrollBar* bar = scroll("VScroll1");
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->maximum(), 2);
+    EXPECT_EQ(picture()->image(), expectedList(1, 29, 1, red));
+    bar->setValue(2);
+    EXPECT_EQ(picture()->image(), expectedList(2, 30, 0, red));
+}
+
 TEST_F(Form1Test, RatioFinderListsInBlue) {
     struct Case {
         const char* name;
