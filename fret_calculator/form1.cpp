@@ -34,6 +34,12 @@ std::string text(const QLineEdit* box) {
     return box->text().toStdString();
 }
 
+/** A readout shows the start of a text too long for its box (the whole part of a number). */
+void showText(QLineEdit* box, const QString& value) {
+    box->setText(value);
+    box->setCursorPosition(0);
+}
+
 bool ticked(const QCheckBox* box) {
     return box->checkState() == Qt::Checked;
 }
@@ -248,7 +254,7 @@ bool Form1::C_hesapla_Click() {
     if (!reading.geometry)
         return false;
     m_geometry = *reading.geometry;
-    T_x_telbos->setText(text(runtime::numberToText(m_geometry.x_telbos)));
+    showText(T_x_telbos, text(runtime::numberToText(m_geometry.x_telbos)));
     ResimTemizle(*P_grafik, m_geometry);
     if (ticked(Ch_opt_ciz_bostel))
         CizBosTel(*P_grafik, m_geometry);
@@ -310,7 +316,7 @@ void Form1::C_dizi_ac_Click() {
         return;
     }
     LoadedScale& scale = *load.scale;
-    T_dizidosyasi_dosyaadi->setText(scale.name);
+    showText(T_dizidosyasi_dosyaadi, scale.name);
     T_dizidosyasi_aciklama->setPlainText(scale.description);
     eleman_sayisi = scale.eleman_sayisi;
     dizi_eleman = std::move(scale.dizi_eleman);
@@ -343,7 +349,7 @@ void Form1::HS_kaydirma_Change() {
         const QSignalBlocker quiet(HS_kaydirma);
         HS_kaydirma->setRange(1, 1);
         HS_kaydirma->setEnabled(false);
-        T_dizi_eleman_no->setText(QStringLiteral("0 / 0"));
+        showText(T_dizi_eleman_no, QStringLiteral("0 / 0"));
         for (QLineEdit* box : {T_dizi_eleman, T_perde_oran, txbUzEsik, txbUzKopru})
             box->clear();
         return;
@@ -354,10 +360,10 @@ void Form1::HS_kaydirma_Change() {
     HS_kaydirma->setMinimum(1);
     const int v = HS_kaydirma->value();
     const std::size_t k = static_cast<std::size_t>(v - 1);
-    T_dizi_eleman_no->setText(text(runtime::numberToText(v)) + QStringLiteral(" / ") +
-                              text(runtime::numberToText(N)));
-    T_dizi_eleman->setText(text(dizi_eleman[k]));
-    T_perde_oran->setText(text(runtime::numberToText(perde_oran[k])));
+    showText(T_dizi_eleman_no, text(runtime::numberToText(v)) + QStringLiteral(" / ") +
+                                   text(runtime::numberToText(N)));
+    showText(T_dizi_eleman, text(dizi_eleman[k]));
+    showText(T_perde_oran, text(runtime::numberToText(perde_oran[k])));
     if (ticked(Ch_opt_ciz_tumperde))
         CizRuvizezo(*P_grafik, m_geometry, perde_kopru);
     if (ticked(Ch_opt_ciz_gorperde)) {
@@ -368,12 +374,12 @@ void Form1::HS_kaydirma_Change() {
         CizPerde(*P_grafik, m_geometry, perde_kopru, v);
     }
     if (perde_kopru[k]) {
-        txbUzEsik->setText(text(runtime::numberToText(m_geometry.x_sap - *perde_kopru[k])));
-        txbUzKopru->setText(text(runtime::numberToText(*perde_kopru[k])));
+        showText(txbUzEsik, text(runtime::numberToText(m_geometry.x_sap - *perde_kopru[k])));
+        showText(txbUzKopru, text(runtime::numberToText(*perde_kopru[k])));
     } else {
         const QString word = perde_oran[k] > 0 ? unreachable : noRatio;
-        txbUzEsik->setText(word);
-        txbUzKopru->setText(word);
+        showText(txbUzEsik, word);
+        showText(txbUzKopru, word);
     }
 }
 

@@ -255,6 +255,14 @@ TEST_F(Form1Test, BadFilesAndCancelKeepEverything) {
         {"count", "bad/count_word.scl", "perde sayısı bir tam sayı değil"},
         {"pitch", "bad/pitch_word.scl", "ne sent ne de oran"},
         {"zero denominator", "bad/zero_denominator.scl", "sıfırdan büyük olmalı"},
+        {"negative ratio", "bad/negative_ratio.scl", "sıfırdan büyük olmalı"},
+        {"zero ratio", "bad/zero_ratio.scl", "sıfırdan büyük olmalı"},
+        {"decimal count", "bad/count_decimal.scl", "bir tam sayı değil"},
+        {"negative count", "bad/count_negative.scl", "sıfırdan küçük olamaz"},
+        {"count beyond 16 bits", "bad/count_large.scl", "en çok 32767"},
+        {"empty", "bad/empty.scl", "tanımlama satırından önce"},
+        {"only comments", "bad/only_comments.scl", "tanımlama satırından önce"},
+        {"a folder", "bad", "Dosya açılamadı."},
         {"cancelled", nullptr, nullptr},
     };
     for (const Case& c : cases) {
