@@ -17,7 +17,6 @@
 
 #include <cmath>
 #include <limits>
-#include <optional>
 
 namespace bexaro {
 
@@ -290,20 +289,16 @@ void Form1::kesirbul_Click() {
     if (ratio == 1.0f)
         return;
 
-    std::size_t count = 0;
-    {
-        VScroll1->hide();
-        platform::WaitCursor hourglass;
-        Picture1->clear();
-        Picture1->setCurrentY(1);
-        Picture1->setForeColour(red);
-        const Tolerance tolerance = readTolerance(Text1->text().toStdString());
-        if (tolerance.replaced)
-            Text1->setText(defaultToleranceText);
-        count = kesirara(sonuclar, ratio, tolerance.value, 10000, false,
-                         fractionCentError(ratio, centadim));
-        listeyaz(count);
-    }
+    VScroll1->hide();
+    const platform::WaitCursor hourglass;
+    Picture1->clear();
+    Picture1->setCurrentY(1);
+    Picture1->setForeColour(red);
+    const Tolerance tolerance = readTolerance(Text1->text().toStdString());
+    if (tolerance.replaced)
+        Text1->setText(defaultToleranceText);
+    listeyaz(kesirara(sonuclar, ratio, tolerance.value, 10000, false,
+                      fractionCentError(ratio, centadim)));
 }
 
 void Form1::oranla_Click() {
