@@ -268,6 +268,16 @@ TEST_F(WindowFixture, PressPlaysAndReleaseStops) {
     EXPECT_TRUE(sound.isPlaying());
     QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(sound.isPlaying());
+    // A second button while a tone sounds: the old tone is stopped, then replaced.
+    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(10, 10));
+    const int stopsBefore = sound.stops;
+    QTest::mousePress(box, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(sound.stops, stopsBefore + 1);
+    EXPECT_TRUE(sound.isPlaying());
+    QTest::mouseRelease(box, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(sound.isPlaying());
+    sound.played.resize(1);
 
     child<QScrollBar>("HScroll1")->setValue(3);
     EXPECT_EQ(child<QLabel>("Label11")->text(), "süre = 3 saniye");
