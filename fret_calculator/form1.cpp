@@ -19,6 +19,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace mirefa {
 
 const QString Form1::dialogTitle = QStringLiteral("Dizi Dosyası Aç...");
