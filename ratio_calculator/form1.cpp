@@ -352,7 +352,7 @@ void Form1::VScroll1_Change() {
 void Form1::printRows(std::size_t first, std::size_t last) {
     last = std::min(last, sonuclar.size());
     for (std::size_t n = first; n <= last; ++n) {
-        const auto items = rowItems(sonuclar[n - 1]);
+        const auto items = rowItems(sonuclar.at(n - 1));
         for (std::size_t k = 0; k < items.size(); ++k) {
             Picture1->tab(rowColumns[k]);
             Picture1->print(fromStd(items[k]));

@@ -29,7 +29,7 @@ public:
     explicit Form1(QWidget* parent = nullptr);
 
     /** The rows of the last search. */
-    const std::vector<sonuc>& results() const { return sonuclar; }
+    const Sonuclar& results() const { return sonuclar; }
 
 private:
     struct PitchFrame {
@@ -81,7 +81,7 @@ private:
     std::array<std::int16_t, 3> midino{};
     std::array<float, 3> herz{};
     float sesoran = 0;
-    std::vector<sonuc> sonuclar;
+    Sonuclar sonuclar;
 };
 
 } // namespace bexaro

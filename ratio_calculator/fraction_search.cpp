@@ -26,16 +26,44 @@ CentErrorRule pitchCentError(float herz1, float midicent0, float bazfrekans, flo
     };
 }
 
-std::size_t kesirara(std::vector<sonuc>& sonuclar, float ratio, float tolerance, int bound,
-                     bool tightening, const CentErrorRule& centhata) {
+namespace {
+
+/** A candidate of the walk: W + F/H with the numerator in single arithmetic. */
+struct Candidate {
+    float N;
+    float V;
+    float e;
+};
+
+Candidate candidate(float ratio, float W, int F, int H) {
+    const float N = W * static_cast<float>(H) + static_cast<float>(F);
+    const float V = static_cast<float>(double{N} / H);
+    const float e = static_cast<float>(std::fabs(double{ratio} - double{V}) / double{ratio});
+    return {N, V, e};
+}
+
+} // namespace
+
+sonuc Sonuclar::at(std::size_t i) const {
+    const Cell cell = m_cells.at(i);
+    const Candidate c = candidate(m_ratio, m_whole, cell.F, cell.H);
+    return {double{c.N}, static_cast<double>(cell.H), c.V, m_centhata(c.V), c.e};
+}
+
+std::size_t kesirara(Sonuclar& sonuclar, float ratio, float tolerance, int bound, bool tightening,
+                     CentErrorRule centhata) {
     if (bound < 0 || bound > maxBound)
         throw std::invalid_argument("kesirara: bound out of range");
     // A negative ratio would accept every candidate; zero or infinity has no error to measure.
     if (!(ratio > 0) || !std::isfinite(ratio))
         throw std::invalid_argument("kesirara: the ratio must be positive and finite");
-    sonuclar.clear();
 
     const float W = static_cast<float>(runtime::floorValue(ratio));
+    sonuclar.m_cells.clear();
+    sonuclar.m_ratio = ratio;
+    sonuclar.m_whole = W;
+    sonuclar.m_centhata = std::move(centhata);
+
     const float target = runtime::roundTo(ratio, 4);
     const double r = ratio;
     const double fraction = r - double{W}; // exact: both are singles near each other
@@ -50,15 +78,14 @@ std::size_t kesirara(std::vector<sonuc>& sonuclar, float ratio, float tolerance,
 
     // Denominators are tested exactly, in the walk's order; false ends the walk.
     const auto visit = [&](int F, int H) {
-        const float N = W * static_cast<float>(H) + static_cast<float>(F);
-        const float V = static_cast<float>(double{N} / H);
-        const float e = static_cast<float>(std::fabs(r - double{V}) / r);
-        if (e < tolerance) {
-            sonuclar.push_back({double{N}, double(H), V, centhata(V), e});
+        const Candidate c = candidate(ratio, W, F, H);
+        if (c.e < tolerance) {
+            sonuclar.m_cells.push_back(
+                {static_cast<std::int16_t>(F), static_cast<std::int16_t>(H)});
             if (tightening)
-                tolerance = e;
+                tolerance = c.e;
         }
-        return runtime::roundTo(V, 5) != target;
+        return runtime::roundTo(c.V, 5) != target;
     };
 
     for (int F = 0; F < bound; ++F) {

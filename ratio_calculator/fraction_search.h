@@ -41,6 +41,31 @@ CentErrorRule pitchCentError(float herz1, float midicent0, float bazfrekans, flo
 inline constexpr int maxBound = 32766;
 
 /**
+ * The rows of the last search. A row is kept as its numerator F of the
+ * fractional part and its denominator H, and is rebuilt on reading with the
+ * same arithmetic the search used, so it reads back bit for bit as found. Four
+ * bytes a row keep a list of millions of rows small and quick to build.
+ */
+class Sonuclar {
+public:
+    std::size_t size() const { return m_cells.size(); }
+    bool empty() const { return m_cells.empty(); }
+    /** Row i, counted from 0; std::out_of_range past the end. */
+    sonuc at(std::size_t i) const;
+
+private:
+    friend std::size_t kesirara(Sonuclar&, float, float, int, bool, CentErrorRule);
+    struct Cell {
+        std::int16_t F;
+        std::int16_t H;
+    };
+    std::vector<Cell> m_cells;
+    float m_ratio = 1;
+    float m_whole = 1;
+    CentErrorRule m_centhata;
+};
+
+/**
  * Replaces sonuclar by the rows of the walk over F = 0..bound, H = F+1..bound
  * and returns their count. With tightening, each accepted row's relative error
  * becomes the tolerance. Visits only the narrow band of denominators around
@@ -49,7 +74,7 @@ inline constexpr int maxBound = 32766;
  * walk. Throws std::invalid_argument for a bound outside 0..maxBound or a
  * ratio that is not positive and finite.
  */
-std::size_t kesirara(std::vector<sonuc>& sonuclar, float ratio, float tolerance, int bound,
-                     bool tightening, const CentErrorRule& centhata);
+std::size_t kesirara(Sonuclar& sonuclar, float ratio, float tolerance, int bound, bool tightening,
+                     CentErrorRule centhata);
 
 } // namespace bexaro

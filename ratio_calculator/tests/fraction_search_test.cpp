@@ -27,6 +27,13 @@ std::string describe(const sonuc& s) {
            " " + std::to_string(s.centhata) + " " + std::to_string(s.bagilhata);
 }
 
+std::vector<sonuc> rowsOf(const Sonuclar& list) {
+    std::vector<sonuc> rows;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        rows.push_back(list.at(i));
+    return rows;
+}
+
 void expectSameRows(const std::vector<sonuc>& fast, const std::vector<sonuc>& walk) {
     ASSERT_EQ(fast.size(), walk.size());
     for (std::size_t i = 0; i < fast.size(); ++i) {
@@ -39,9 +46,9 @@ void expectSameRows(const std::vector<sonuc>& fast, const std::vector<sonuc>& wa
 
 // The fraction finder: bound 10000, no tightening, cent error from the ratio.
 std::vector<sonuc> findFraction(float ratio, float tolerance) {
-    std::vector<sonuc> rows;
+    Sonuclar rows;
     kesirara(rows, ratio, tolerance, 10000, false, fractionCentError(ratio, centadim));
-    return rows;
+    return rowsOf(rows);
 }
 
 struct Pitches {
@@ -56,10 +63,10 @@ Pitches pitches(float midicent0, float midicent1) {
 
 // The ratio finder: bound 1000, tightening, cent error measured on the pitches.
 std::vector<sonuc> findRatio(const Pitches& p, float tolerance) {
-    std::vector<sonuc> rows;
+    Sonuclar rows;
     kesirara(rows, p.sesoran, tolerance, 1000, true,
              pitchCentError(p.herz1, p.midicent0, bazfrekans, centadim));
-    return rows;
+    return rowsOf(rows);
 }
 
 TEST(FractionFinder, Examples) {
@@ -200,7 +207,7 @@ TEST(RatioFinder, FifthListsTheChainOfBetterApproximations) {
 }
 
 TEST(FractionSearch, RefusesWhatWouldNeverEnd) {
-    std::vector<sonuc> rows;
+    Sonuclar rows;
     const auto rule = [](float) -> std::int16_t { return 0; };
     EXPECT_THROW(kesirara(rows, -1.5f, 0.001f, 10000, false, rule), std::invalid_argument);
     EXPECT_THROW(kesirara(rows, 0.0f, 0.001f, 10000, false, rule), std::invalid_argument);
@@ -218,11 +225,12 @@ struct DifferentialCase {
 
 void compareWithWalk(const DifferentialCase& c) {
     const CentErrorRule rule = fractionCentError(c.ratio, centadim);
-    std::vector<sonuc> fast, walk;
+    Sonuclar fast;
+    std::vector<sonuc> walk;
     const std::size_t count = kesirara(fast, c.ratio, c.tolerance, c.bound, c.tightening, rule);
     literalWalk(walk, c.ratio, c.tolerance, c.bound, c.tightening, rule);
     EXPECT_EQ(count, fast.size());
-    expectSameRows(fast, walk);
+    expectSameRows(rowsOf(fast), walk);
 }
 
 TEST(FractionSearchDifferential, ChosenCases) {
