@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Mirefa Hesaplayıcı"));
+    app.setApplicationName(QStringLiteral("Mirefa"));
     platform::startWindowRuntime();
     mirefa::Form1 w;
     w.show();

@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Quenlo"));
+    app.setApplicationName(QStringLiteral("Quenlo"));
     platform::startWindowRuntime();
     genus::FrmCns w;
     w.show();

@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    app.setApplicationDisplayName("Ruvizezo");
+    app.setApplicationName(QStringLiteral("Ruvizezo"));
     platform::startWindowRuntime();
     pitch_table::Form1 w;
     if (!w.loaded())

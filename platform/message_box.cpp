@@ -1,6 +1,6 @@
 #include "message_box.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace platform {
@@ -14,7 +14,8 @@ MessageHandler& handler() {
 
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text) {
     auto box = std::make_unique<QMessageBox>(parent);
-    box->setWindowTitle(QGuiApplication::applicationDisplayName());
+    // The program's name: a display name would also be appended to every window caption.
+    box->setWindowTitle(QCoreApplication::applicationName());
     box->setIcon(QMessageBox::NoIcon);
     box->setTextFormat(Qt::PlainText);
     box->setText(text);

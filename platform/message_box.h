@@ -1,6 +1,6 @@
 #pragma once
 // Message boxes as the window programs show them: the exact text, an OK
-// button, no icon, the program's name as the title.
+// button, no icon, the program's name (QCoreApplication::applicationName) as the title.
 
 #include <QStringList>
 

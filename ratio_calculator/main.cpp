@@ -5,8 +5,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    // The caption ends with the product line, so the window manager shows it as it stands.
-    app.setApplicationDisplayName("B E X A R O +   for  Windows");
+    app.setApplicationName(QStringLiteral("Bexaro"));
     platform::startWindowRuntime();
     bexaro::Form1 w;
     w.show();
