@@ -14,7 +14,7 @@ QStringDecoder decoder() {
 }
 
 // Built from the decoder so both directions agree; unmapped text becomes "?"
-// as the old runtime wrote it, not the encoder's substitute control character.
+// as the data files expect, not the encoder's substitute control character.
 const QHash<char16_t, char>& encodeTable() {
     static const QHash<char16_t, char> table = [] {
         QHash<char16_t, char> t;

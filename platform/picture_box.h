@@ -10,7 +10,7 @@
 
 namespace platform {
 
-/** A colour as the old runtime held it: 0x00BBGGRR (red in the lowest byte). */
+/** A colour as the window programs hold it: 0x00BBGGRR (red in the lowest byte). */
 using Colour = std::int32_t;
 
 constexpr Colour rgb(int red, int green, int blue) {
