@@ -415,7 +415,10 @@ void FrmCns::placeColumn(int a) {
     txbSmg[i]->show();
     include->show();
 
-    if (m_varLeft[i] >= outerWidthTwips() - 600) {
+    // The strip does not widen with the window: a column that ends past its visible part
+    // must also be reachable, or a window widened before the build hides the last columns.
+    const bool pastView = m_kmaLeft[i] + kmaWidth > stripVisible;
+    if (m_varLeft[i] >= outerWidthTwips() - 600 || pastView) {
         hsb->show();
         m_icWidth += 525;
         pcbIc->resize(platform::twipsToPixels(m_icWidth), pcbIc->height());

@@ -328,6 +328,34 @@ TEST_F(Window, QuarterKomasFillAScrollingStrip) {
     EXPECT_EQ(w->findChild<QLineEdit*>("txbKma(10)"), nullptr);
 }
 
+// A window made wider than the strip before the build must not leave columns out of reach.
+TEST_F(Window, WideWindowStillReachesTheLastColumn) {
+    struct Case {
+        const char* name;
+        const char* step;
+        int lastIndex;
+    };
+    const Case cases[] = {
+        {"quarter komas", "0.25", 36},
+        {"thirds, no box past the window's width", "0.33", 27},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        w->resize(1200, 385);
+        selectStep(c.step);
+        click("cmdBsl");
+        ASSERT_EQ(w->lastIndex(), c.lastIndex);
+        auto* bar = get<QScrollBar>("hsb");
+        EXPECT_FALSE(bar->isHidden());
+        auto* strip = get<QWidget>("pcbIc");
+        bar->setValue(bar->maximum());
+        const QWidget* last = box(QStringLiteral("txbKma(%1)").arg(c.lastIndex));
+        EXPECT_LE(last->geometry().right(), strip->width());
+        EXPECT_LE(strip->x() + last->geometry().right(), get<QWidget>("pcbDis")->width());
+    }
+}
+
 TEST_F(Window, BadSettingsAreRefusedAndTheColumnsStay) {
     click("cmdBsl");
     struct Case {
