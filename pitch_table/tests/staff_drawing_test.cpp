@@ -69,6 +69,38 @@ TEST(Pictures, GlyphsLieInsideTheirRectanglesAndTheClefOnItsLines) {
     EXPECT_NEAR(bottom, 84, 2);
 }
 
+TEST(Pictures, SharpsHaveTheirVerticalStrokes) {
+    // The sharps differ by their strokes: one for 1, 2, 3 and 5 komas, two for 4 and 8.
+    struct Case {
+        const char* name;
+        int fark;
+        int strokes;
+    };
+    const Case cases[] = {
+        {"koma", 1, 1},   {"two komas", 2, 1},      {"three komas", 3, 1},
+        {"bakiye", 4, 2}, {"small mucenneb", 5, 1}, {"large mucenneb", 8, 2},
+    };
+    const QImage& strip = glyphStripPicture();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const GlyphRect g = *accidentalGlyph(c.fark);
+        int strokes = 0;
+        bool inStroke = false;
+        for (int x = g.x; x < g.x + g.width; ++x) {
+            // A stroke column holds a black run longer than any slanted bar.
+            int run = 0, longest = 0;
+            for (int y = g.y; y < g.y + g.height; ++y) {
+                run = isBlack(strip.pixel(x, y)) ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+            const bool stroke = longest >= 12;
+            strokes += stroke && !inStroke;
+            inStroke = stroke;
+        }
+        EXPECT_EQ(strokes, c.strokes);
+    }
+}
+
 TEST_F(StaffFixture, AnchorNoteOnTheSecondLineWithoutAccidental) {
     notaciz(box, -1, 93, 0);
     expectGlyphAt(noteStemDown, 50, 60);

@@ -98,8 +98,8 @@ QImage glyphStrip(const QString& fontPath) {
         {1, sharpSlashSlashStem, 0.5, 0, false},
         {2, sharpSlashSlashStem, 0.5, u'2', true},
         {3, sharpSlashSlashStem, 0.5, u'3', true},
-        {4, sharpSlashSlashSlashStem, 0.5, 0, false},
-        {5, sharp, 0.5, 0, false},
+        {4, sharp, 0.5, 0, false},
+        {5, sharpSlashSlashSlashStem, 0.5, 0, false},
         {8, sharpSlashSlashSlashStemStem, 0.5, 0, false},
     };
     for (const Accidental& a : accidentals) {
