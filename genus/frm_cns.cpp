@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -614,8 +615,13 @@ void FrmCns::closeEvent(QCloseEvent* event) {
 }
 
 bool FrmCns::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txbSre && event->type() == QEvent::FocusOut)
-        envelopeSetup();
+    // Only a move to another control leaves the box: a context menu or another program
+    // taking the focus would otherwise refuse a duration the user is still typing.
+    if (watched == txbSre && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            envelopeSetup();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -424,6 +424,23 @@ TEST_F(Window, DurationIsCheckedWhenTheBoxIsLeft) {
     }
 }
 
+// A context menu or a switch to another program does not leave the box: a half-typed
+// duration is neither refused nor applied until the focus moves to another control.
+TEST_F(Window, DurationWaitsWhileTheFocusOnlyLeavesForAMenuOrAnotherWindow) {
+    type("txbSre", "");
+    platform::MessageRecorder messages;
+    for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(box("txbSre"), &out);
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(box("txbSre")->text(), "");
+    QTest::keyClicks(box("txbSre"), QString::fromStdString(runtime::testing::localised("0.5")));
+    leaveDuration();
+    EXPECT_TRUE(messages.messages.isEmpty());
+    EXPECT_EQ(w->tone().toneMillis, 500);
+}
+
 TEST_F(Window, LanguageSwitchesBothWays) {
     click("obpDil(1)");
     EXPECT_EQ(get<QLabel>("lKma")->text(), "Comma:");
