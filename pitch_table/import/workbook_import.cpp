@@ -95,11 +95,16 @@ void readWorkbook(const std::string& xlsPath, PitchTable& table) {
         freexl_worksheet_dimensions(raw, &rows, &columns) != FREEXL_OK)
         throw ImportError("", "arel.xls içinde çalışma sayfası yok");
 
+    // The workbook holds no frequencies: a record that a row names gets the
+    // rule's, whatever an old, perhaps damaged, data file held.
+    PitchTable rule;
+    applyFrequencyRule(rule);
     PitchTable next = table;
     for (int row = firstRow; row <= lastRow; ++row) {
         const auto cell = [&](Column c) { return readCell(raw, c, row, rows, columns); };
         const int index = wholeNumber(cell(L), cellName(L, row), 1, pitchCount, "perde numarası");
         PitchRecord& r = next.at(index);
+        r.frequency = rule.at(index).frequency;
         r.name = fieldText<24>(codePageText(cell(A)));
         r.noteName = fieldText<3>(codePageText(cell(J)));
         r.octave = fieldText<2>(codePageText(cell(I)));

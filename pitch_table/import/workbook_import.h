@@ -23,7 +23,8 @@ private:
 
 /**
  * Reads the workbook's active worksheet into the table: each row's L names
- * the record, A, J, I its texts, K, M, N its bytes; frequencies stay. Throws
+ * the record, A, J, I its texts, K, M, N its bytes, and the record gets the
+ * frequency of the frequency rule; records no row names stay as they are. Throws
  * ImportError for a missing workbook, an index outside 1..229, a byte outside
  * 0..255 or a text where a number belongs; the table is then unchanged.
  */

@@ -48,6 +48,13 @@ TEST_F(ImportFixture, WithoutAnOldDataFileTheFrequencyRuleGivesTheFrequencies) {
     EXPECT_EQ(read(file("arel.dat")), read(RUVIZEZO_DATA_DIR "/arel.dat"));
 }
 
+TEST_F(ImportFixture, DamagedOldDataFileIsRebuiltWithTheRulesFrequencies) {
+    write(file("arel.xls"), read(KOMA_TEST_DATA_DIR "/arel.xls"));
+    write(file("arel.dat"), read(KOMA_TEST_DATA_DIR "/bad/short.dat"));
+    EXPECT_EQ(TabloOkuExcell(folder.path().toStdString()), "");
+    EXPECT_EQ(read(file("arel.dat")), read(RUVIZEZO_DATA_DIR "/arel.dat"));
+}
+
 TEST_F(ImportFixture, CellsAreReadAsTheLayoutSays) {
     Cells cells = workbookCells(shippedTable());
     cells[{24 + 92, columnA}] = std::string("Neva perdesinin çok uzun bir adı");
