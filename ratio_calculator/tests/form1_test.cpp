@@ -383,6 +383,18 @@ TEST_F(Form1Test, ThirtyRowsCanStillReachTheLast) {
     EXPECT_EQ(picture()->image(), expectedList(2, 30, 0, red));
 }
 
+TEST_F(Form1Test, ListBeyondSixteenBitsScrollsToItsLastRow) {
+    // 457892 rows: a 16-bit scroll maximum would hide all but the first 32796.
+    findFraction("9999/10000", "0.01");
+    const std::size_t rows = form.results().size();
+    ASSERT_GT(rows, 32796u);
+    QScrollBar* bar = scroll("VScroll1");
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->maximum(), static_cast<int>(rows - 29));
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(picture()->image(), expectedList(rows - 29, rows, 0, red));
+}
+
 TEST_F(Form1Test, RatioFinderListsInBlue) {
     struct Case {
         const char* name;
