@@ -229,6 +229,35 @@ TEST_F(Form1Test, OpenStringDrawnAtTheNextRecomputation) {
     EXPECT_GT(on, 20);
 }
 
+// Black pixels along the open string, kept clear of the octave's pressed string.
+int openStringPixels(const platform::PictureBox* p) {
+    int on = 0;
+    for (int x = 100; x <= 800; x += 3)
+        on += p->point(x, 2 + 3.0 * x / 1000) == black;
+    return on;
+}
+
+TEST_F(Form1Test, FretDisplayDrawsTheNeckButNotTheOpenString) {
+    QTest::mouseClick(child<QLabel>("Lbl_opt_ciz_sapesik"), Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>("Lbl_opt_ciz_bostel"), Qt::LeftButton);
+    load("octave_first.scl");
+    // The displayed fret rebuilds the picture: neck whatever its box says, no open string.
+    EXPECT_EQ(picture()->point(700, 0.1), black);
+    EXPECT_EQ(picture()->point(1000, 4.5), black);
+    EXPECT_EQ(picture()->point(750, 3), black);
+    EXPECT_EQ(openStringPixels(picture()), 0);
+
+    // Without the displayed fret, the geometry step's picture stays: open string, frets,
+    // no neck and no pressed string.
+    QTest::mouseClick(child<QLabel>("Lbl_opt_ciz_gorperde"), Qt::LeftButton);
+    retype("T_hperde", QStringLiteral("1"));
+    EXPECT_GT(openStringPixels(picture()), 20);
+    EXPECT_EQ(picture()->point(700, 0.1), white);
+    EXPECT_EQ(picture()->point(1000, 4.5), white);
+    EXPECT_EQ(picture()->point(500.0075, 0.9), black);
+    EXPECT_EQ(picture()->point(750, 3), white);
+}
+
 TEST_F(Form1Test, BadFilesAndCancelKeepEverything) {
     load("a.scl");
     bar()->setValue(3);
