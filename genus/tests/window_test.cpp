@@ -483,6 +483,23 @@ TEST_F(Window, PlayingLineFourSoundsFourTonesOneTickApart) {
     EXPECT_EQ(sound.played.size(), 4u);
 }
 
+// The window's own timer, not a test, moves the genus on: short tones, and the event loop runs.
+TEST_F(Window, TimerSoundsTheGenusToItsEnd) {
+    type("txbSre", QString::fromStdString(runtime::testing::localised("0.02")));
+    leaveDuration();
+    createAndCompute();
+    selectLine(3);
+    click("cmdCal");
+    auto* timer = w->findChild<QTimer*>("Tmr");
+    EXPECT_EQ(timer->interval(), 20);
+    for (int waited = 0; timer->isActive() && waited < 5000; waited += 10)
+        QTest::qWait(10);
+    EXPECT_FALSE(timer->isActive());
+    ASSERT_EQ(sound.played.size(), 4u);
+    EXPECT_EQ(w->player().pitchIndex, 4);
+    EXPECT_EQ(sound.played[3].size(), 45 + 1764);
+}
+
 TEST_F(Window, DoubleClickPlaysAndANewPlayStartsFromTheTonic) {
     createAndCompute();
     const QRect row = list()->visualRect(list()->model()->index(1, 0));
