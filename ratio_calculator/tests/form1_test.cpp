@@ -71,10 +71,12 @@ protected:
         box.clear();
         box.setCurrentY(y);
         box.setForeColour(colour);
+        // The columns as the list has always printed them, not the window's own constant.
+        const int columns[] = {2, 16, 30, 37};
         for (std::size_t n = first; n <= last; ++n) {
             const auto items = rowItems(form.results().at(n - 1));
             for (std::size_t k = 0; k < items.size(); ++k) {
-                box.tab(rowColumns[k]);
+                box.tab(columns[k]);
                 box.print(QString::fromStdString(items[k]));
             }
             box.printLine();
