@@ -107,22 +107,20 @@ QFont headingFont() {
     return f;
 }
 
-// The program's folder, or the user's data folder when the program may not write there.
-QString defaultWavFolder() {
-    const QString own = QCoreApplication::applicationDirPath();
-    if (QFileInfo(own).isWritable())
-        return own;
+} // namespace
+
+QString wavFolderFor(const QString& programFolder) {
+    if (QFileInfo(programFolder).isWritable())
+        return programFolder;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
     return data;
 }
 
-} // namespace
-
 FrmCns::FrmCns(platform::SoundOutput* sound, QWidget* parent)
     : QWidget(parent)
     , m_sound(sound)
-    , m_wavFolder(defaultWavFolder())
+    , m_wavFolder(wavFolderFor(QCoreApplication::applicationDirPath()))
     , m_beep([] { QApplication::beep(); }) {
     if (m_sound == nullptr) {
         m_ownSound = std::make_unique<platform::AudioSinkOutput>();

@@ -35,6 +35,12 @@ class QTimer;
 
 namespace genus {
 
+/**
+ * Where the WAV files go: the program's folder, or the user's data folder
+ * (created when missing) when the program may not write there.
+ */
+QString wavFolderFor(const QString& programFolder);
+
 class FrmCns : public QWidget {
     Q_OBJECT
 public:

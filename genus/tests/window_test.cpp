@@ -8,6 +8,7 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontInfo>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -553,6 +555,17 @@ TEST_F(Window, ToneStillSoundsWhenItsFileCannotBeWritten) {
     click("cmdCal");
     EXPECT_EQ(sound.played.size(), 1u);
     EXPECT_EQ(sound.played[0].size(), 88245);
+}
+
+TEST(WavFolder, ProgramFolderOrTheUsersDataFolder) {
+    QStandardPaths::setTestModeEnabled(true); // the data folder of tests, not the user's
+    QTemporaryDir writable;
+    ASSERT_TRUE(writable.isValid());
+    EXPECT_EQ(wavFolderFor(writable.path()), writable.path());
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString fallback = wavFolderFor(writable.filePath("not/there"));
+    EXPECT_EQ(fallback, data);
+    EXPECT_TRUE(QFileInfo(fallback).isDir());
 }
 
 TEST_F(Window, CancelledComputationGoesBackToRebuilding) {
