@@ -144,31 +144,37 @@ void PictureBox::stamp(int x, int y, Colour c) {
 }
 
 void PictureBox::rasterLine(QPoint a, QPoint b, Colour c) {
-    // Bresenham in 64 bits: endpoints far outside the picture must not overflow.
-    std::int64_t x = a.x(), y = a.y();
-    const std::int64_t dx = std::llabs(std::int64_t(b.x()) - x);
-    const std::int64_t dy = -std::llabs(std::int64_t(b.y()) - y);
-    const int sx = x < b.x() ? 1 : -1;
-    const int sy = y < b.y() ? 1 : -1;
-    std::int64_t err = dx + dy;
-    const bool dotted = m_drawStyle == DrawStyle::Dot && m_drawWidth == 1;
+    // Bresenham's pixels in closed form: step k along the major axis lies
+    // floor((2k * minor + major) / (2 * major)) steps along the minor one. Only
+    // the steps whose major coordinate is near the picture are visited, so a
+    // line that reaches far outside costs no more than one across it. 64 bits:
+    // endpoints far outside must not overflow.
+    const std::int64_t ax = a.x(), ay = a.y();
+    const std::int64_t adx = std::llabs(std::int64_t(b.x()) - ax);
+    const std::int64_t ady = std::llabs(std::int64_t(b.y()) - ay);
+    const int sx = ax < b.x() ? 1 : -1;
+    const int sy = ay < b.y() ? 1 : -1;
+    const bool xMajor = adx >= ady;
+    const std::int64_t major = xMajor ? adx : ady;
+    const std::int64_t minor = xMajor ? ady : adx;
+    const std::int64_t start = xMajor ? ax : ay;
+    const int direction = xMajor ? sx : sy;
     const int margin = m_drawWidth;
-    for (std::int64_t step = 0;; ++step) {
+    const std::int64_t low = -margin;
+    const std::int64_t high = (xMajor ? m_image.width() : m_image.height()) + margin - 1;
+    std::int64_t first = direction > 0 ? low - start : start - high;
+    std::int64_t last = direction > 0 ? high - start : start - low;
+    first = std::max<std::int64_t>(first, 0);
+    last = std::min(last, major);
+    const bool dotted = m_drawStyle == DrawStyle::Dot && m_drawWidth == 1;
+    for (std::int64_t k = first; k <= last; ++k) {
+        const std::int64_t j = major == 0 ? 0 : (2 * k * minor + major) / (2 * major);
+        const std::int64_t x = ax + sx * (xMajor ? k : j);
+        const std::int64_t y = ay + sy * (xMajor ? j : k);
         const bool near = x >= -margin && y >= -margin && x < m_image.width() + margin &&
                           y < m_image.height() + margin;
-        if (near && (!dotted || step % 4 < 2))
+        if (near && (!dotted || k % 4 < 2))
             stamp(int(x), int(y), c);
-        if (x == b.x() && y == b.y())
-            break;
-        const std::int64_t e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
     }
 }
 

@@ -4,6 +4,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <random>
+#include <vector>
+
 using platform::Colour;
 using platform::PictureBox;
 using platform::rgb;
@@ -116,6 +120,54 @@ TEST(PictureBox, dottedLinesHaveGapsAndWideLinesAreSquare) {
     b.box.line(10, 20, 30, 20);
     for (int y = 15; y < 25; ++y)
         EXPECT_EQ(b.at(20, y), y >= 18 && y <= 21 ? platform::black : platform::white) << y;
+}
+
+// Bresenham's line, step by step: the reference for the drawing's pixels.
+std::vector<QPoint> referenceLine(QPoint a, QPoint b) {
+    std::vector<QPoint> points;
+    long long x = a.x(), y = a.y();
+    const long long dx = std::llabs(b.x() - x), dy = -std::llabs(b.y() - y);
+    const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
+    long long err = dx + dy;
+    for (;;) {
+        points.emplace_back(int(x), int(y));
+        if (x == b.x() && y == b.y())
+            return points;
+        const long long e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+TEST(PictureBox, linesHaveBresenhamsPixelsAlsoWhenTheyReachFarOutside) {
+    std::mt19937 random(53);
+    std::uniform_int_distribution<int> near(-40, 80);
+    std::uniform_int_distribution<int> far(-3000000, 3000000);
+    for (int round = 0; round < 400; ++round) {
+        const bool farEnd = round % 2 == 1;
+        const QPoint a(near(random), near(random));
+        const QPoint b =
+            farEnd ? QPoint(far(random), far(random) / 1000) : QPoint(near(random), near(random));
+        const bool dotted = round % 3 == 0;
+        SCOPED_TRACE(testing::Message() << a.x() << "," << a.y() << " to " << b.x() << "," << b.y()
+                                        << (dotted ? " dotted" : ""));
+        Box box(40, 40);
+        box.box.setDrawStyle(dotted ? platform::DrawStyle::Dot : platform::DrawStyle::Solid);
+        box.box.line(a.x(), a.y(), b.x(), b.y());
+        QImage expected(40, 40, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        const std::vector<QPoint> points = referenceLine(a, b);
+        for (std::size_t k = 0; k < points.size(); ++k)
+            if (expected.rect().contains(points[k]) && (!dotted || k % 4 < 2))
+                expected.setPixel(points[k], qRgb(0, 0, 0));
+        ASSERT_EQ(box.box.image(), expected);
+    }
 }
 
 TEST(PictureBox, userScaleWithYUpwardsMapsTheCorners) {
