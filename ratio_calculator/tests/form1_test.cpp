@@ -372,6 +372,16 @@ TEST_F(Form1Test, LongListPagesThirtyRowsFromTheScrollPosition) {
         bar->setValue(p);
         EXPECT_EQ(picture()->image(), expectedList(std::size_t(p), std::size_t(p) + 29, 0, red));
     }
+
+    // A short list after a scrolled long one hides the bar; the next long list starts at row 1.
+    bar->setValue(12);
+    findFraction("3/2");
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(picture()->image(), expectedList(1, 1, 1, red));
+    findFraction("1.41421/1");
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->value(), 1);
+    EXPECT_EQ(picture()->image(), expectedList(1, 29, 1, red));
 }
 
 TEST_F(Form1Test, ThirtyRowsCanStillReachTheLast) {
