@@ -437,6 +437,9 @@ TEST_F(Form1Test, RatioFinderListsInBlue) {
     // Paging keeps the colour of the list.
     scroll("VScroll1")->setValue(3);
     EXPECT_EQ(picture()->image(), expectedList(3, 32, 0, blue));
+    // The fraction button turns the list red again.
+    findFraction("7/4");
+    EXPECT_EQ(picture()->image(), expectedList(1, 1, 1, red));
 }
 
 TEST_F(Form1Test, EqualPitchesDoNothing) {
