@@ -307,6 +307,8 @@ void FrmCns::buildListAndButtons() {
 
     Tmr = named(new QTimer(this), QStringLiteral("Tmr"));
     Tmr->setInterval(1000);
+    // Tones follow each other by ear: a coarse timer may be 5 % late.
+    Tmr->setTimerType(Qt::PreciseTimer);
     connect(Tmr, &QTimer::timeout, this, &FrmCns::Tmr_Timer);
 }
 
