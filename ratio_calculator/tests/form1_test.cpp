@@ -317,6 +317,7 @@ TEST_F(Form1Test, FractionFinderListsInRed) {
         EXPECT_TRUE(recorder.messages.isEmpty());
         EXPECT_EQ(text("reoran"), c.reoran);
         EXPECT_EQ(form.results().size(), c.rows);
+        EXPECT_EQ(form.results().at(0).centhata, 0); // measured on the typed ratio
         EXPECT_FALSE(scroll("VScroll1")->isVisible());
         EXPECT_GT(pixelsOf(red), 0);
         EXPECT_EQ(pixelsOf(blue), 0);
@@ -412,13 +413,14 @@ TEST_F(Form1Test, RatioFinderListsInBlue) {
         const char* name;
         int first, second;
         std::size_t rows;
-        int maximum; // 0: no scroll bar
+        int maximum;                 // 0: no scroll bar
+        std::vector<int> firstCents; // measured on the pitches the sliders set
     };
     const Case cases[] = {
-        {"6000 and 6400", 60, 64, 6, 0},
-        {"6000 and 6700", 60, 67, 71, 42},
-        {"6000 and 7200", 60, 72, 1, 0},
-        {"6700 and 6000", 67, 60, 71, 42},
+        {"6000 and 6400", 60, 64, 6, 0, {1, 1, 0, 0, 0, 0}},
+        {"6000 and 6700", 60, 67, 71, 42, {2, 2, 2, 2, 2, 1}},
+        {"6000 and 7200", 60, 72, 1, 0, {0}},
+        {"6700 and 6000", 67, 60, 71, 42, {2, 2, 2, 2, 2, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -426,6 +428,8 @@ TEST_F(Form1Test, RatioFinderListsInBlue) {
         setPitch(1, c.second, 0);
         click("oranla");
         EXPECT_EQ(form.results().size(), c.rows);
+        for (std::size_t i = 0; i < c.firstCents.size() && i < form.results().size(); ++i)
+            EXPECT_EQ(form.results().at(i).centhata, c.firstCents[i]) << "row " << i + 1;
         EXPECT_EQ(scroll("VScroll1")->isVisible(), c.maximum > 0);
         if (c.maximum > 0) {
             EXPECT_EQ(scroll("VScroll1")->maximum(), c.maximum);
