@@ -420,6 +420,7 @@ TEST_F(Form1Test, RatioFinderListsInBlue) {
         {"6000 and 6400", 60, 64, 6, 0, {1, 1, 0, 0, 0, 0}},
         {"6000 and 6700", 60, 67, 71, 42, {2, 2, 2, 2, 2, 1}},
         {"6000 and 7200", 60, 72, 1, 0, {0}},
+        {"6000 and 5800: the walk ends at denominator 1000 (14 rows at 10000)", 60, 58, 8, 0, {}},
         {"6700 and 6000", 67, 60, 71, 42, {2, 2, 2, 2, 2, 1}},
     };
     for (const Case& c : cases) {
