@@ -205,6 +205,9 @@ void FrmCns::buildSettings() {
     lsbAr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lsbAr->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     platform::placeTwips(lsbAr, 5430, 1860, 765, 255);
+    // One row high: each row fills the box, so no part of the next one shows.
+    for (int row = 0; row < lsbAr->count(); ++row)
+        lsbAr->item(row)->setSizeHint(QSize(0, lsbAr->contentsRect().height()));
 
     makeLabel(this, "lArd", "Ardarda Gelebilecek En Küçük Aralık:", 60, 2250, 2670, 195);
     txbYsk = makeBox(this, QStringLiteral("txbYsk"), "5", 3660, 2190, 405, 285, Qt::AlignRight);

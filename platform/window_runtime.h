@@ -8,7 +8,7 @@ namespace platform {
 /** Takes the decimal separator from the system's regional settings. Call after QApplication. */
 void startWindowRuntime();
 
-/** The font controls and picture boxes start with (8 pt sans serif). */
+/** The font controls and picture boxes start with: a 10-pixel sans serif. */
 QFont defaultWindowFont();
 
 /** Shows the hourglass pointer for the life of the object. */
