@@ -1,6 +1,7 @@
 #include "frm_cns.h"
 
 #include "columns.h"
+#include "control_names.h"
 #include "message_box.h"
 #include "numbers.h"
 #include "twips.h"
@@ -53,14 +54,8 @@ QString tr8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-template <typename W> W* named(W* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
+using platform::indexed;
+using platform::named;
 
 // A caption wider than its place in this font grows to the right (to the left
 // when right-aligned); the control beside it, made later, stays on top.

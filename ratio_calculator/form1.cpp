@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "control_names.h"
 #include "fraction_input.h"
 #include "message_box.h"
 #include "numbers.h"
@@ -54,14 +55,8 @@ void setFace(QPushButton* b, const QColor& colour) {
     b->setPalette(p);
 }
 
-template <typename T> T* named(T* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
-
-QString indexed(const char* name, int i) {
-    return QString("%1(%2)").arg(QLatin1String(name)).arg(i);
-}
+using platform::indexed;
+using platform::named;
 
 /** A label at a place in twips; captions and plain labels lie at the top left, readouts centred. */
 QLabel* label(QWidget* parent, const QString& name, const QString& text, int left, int top,
