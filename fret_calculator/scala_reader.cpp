@@ -99,6 +99,12 @@ Pitch readPitch(std::string_view line) {
 
     if (wholeDigits == 0)
         return pitch;
+    // "701,955" would read as 701/1 followed by text; a decimal comma typed for
+    // the point is far likelier than that, so the line is refused instead.
+    if (p + 1 < line.size() && line[p] == ',' && isDigit(line[p + 1])) {
+        pitch.status = PitchStatus::CentsComma;
+        return pitch;
+    }
     const std::string_view numeratorText = line.substr(start, p - start);
     std::string_view denominatorText = "1";
     const std::size_t slash = skipBlanks(line, p);
@@ -192,6 +198,7 @@ std::variant<ScalaFile, ScalaProblem> readScala(std::string_view bytes) {
             const ScalaFault fault =
                 pitch.status == PitchStatus::NotPositive  ? ScalaFault::PitchNotPositive
                 : pitch.status == PitchStatus::OutOfRange ? ScalaFault::PitchOutOfRange
+                : pitch.status == PitchStatus::CentsComma ? ScalaFault::PitchCentsComma
                                                           : ScalaFault::PitchNotValue;
             return ScalaProblem{fault, i + 1, std::string(lines[i])};
         }

@@ -35,6 +35,7 @@ enum class ScalaFault {
     PitchNotValue,    // a pitch line is neither cents nor a ratio
     PitchNotPositive, // a ratio with a part of 0 or below
     PitchOutOfRange,  // a value too large or too small for a double ratio
+    PitchCentsComma,  // cents written with a decimal comma ("701,955")
 };
 
 /** A fault with the number of the line it concerns (from 1) and that line's text. */
@@ -54,7 +55,7 @@ struct ScalaProblem {
 std::variant<ScalaFile, ScalaProblem> readScala(std::string_view bytes);
 
 /** The outcome of reading one pitch line. */
-enum class PitchStatus { Ok, NotValue, NotPositive, OutOfRange };
+enum class PitchStatus { Ok, NotValue, NotPositive, OutOfRange, CentsComma };
 
 struct Pitch {
     PitchStatus status = PitchStatus::NotValue;
@@ -66,7 +67,8 @@ struct Pitch {
  * negative allowed) or a ratio "n/d" (a bare n is n/1); anything after the
  * value is ignored. "701.955" -> 1.499999999250199, " 81/64 " -> 1.265625,
  * "2" -> 2, "555/524 ! c# 138.75 Hz" -> 555/524, "700.0 cents" -> 1.4983070768766815,
- * "1200.0" -> 2 exactly.
+ * "1200.0" -> 2 exactly. Digits, a comma and digits ("701,955") are cents
+ * written with a decimal comma: CentsComma, not the ratio 701/1.
  */
 Pitch readPitch(std::string_view line);
 

@@ -66,8 +66,17 @@ QString reason(const ScalaProblem& p, const QString& text) {
     case ScalaFault::PitchOutOfRange:
         return QStringLiteral("perde değeri hesaplanamayacak kadar büyük ya da küçük: ") +
                quoted(text);
+    case ScalaFault::PitchCentsComma:
+        return QStringLiteral("sent değeri virgülle değil, noktayla yazılmalı: ") + quoted(text);
     }
     return {};
+}
+
+/** "! name.scl" and "!name.scl" both give "name.scl": the "!" and one blank after it go. */
+QString nameFromComment(const QString& line) {
+    const bool blank =
+        line.size() > 1 && (line[1] == QLatin1Char(' ') || line[1] == QLatin1Char('\t'));
+    return line.mid(blank ? 2 : 1);
 }
 
 QString unusable(const QString& fileName, const QString& detail) {
@@ -97,7 +106,7 @@ ScaleLoad loadScaleBytes(const QByteArray& raw, const QString& fileName) {
     }
     const ScalaFile& file = std::get<ScalaFile>(read);
     LoadedScale scale;
-    scale.name = file.firstLineIsComment ? decode(file.firstLine).mid(2) : fileName;
+    scale.name = file.firstLineIsComment ? nameFromComment(decode(file.firstLine)) : fileName;
     scale.description = decode(file.description);
     scale.eleman_sayisi = file.eleman_sayisi;
     scale.dizi_eleman.reserve(file.dizi_eleman.size());

@@ -12,7 +12,10 @@ namespace mirefa {
 
 /** A scale ready for the window; texts decoded, pitch lines in UTF-8. */
 struct LoadedScale {
-    /** The name box: line 1 from its third character, or the file's own name. */
+    /**
+     * The name box: line 1 without its "!" and one blank after it ("! a.scl" and
+     * "!a.scl" give "a.scl"), or the file's own name when line 1 is no comment.
+     */
     QString name;
     QString description;
     int eleman_sayisi = 0;

@@ -286,6 +286,7 @@ TEST_F(Form1Test, BadFilesAndCancelKeepEverything) {
         {"zero denominator", "bad/zero_denominator.scl", "sıfırdan büyük olmalı"},
         {"negative ratio", "bad/negative_ratio.scl", "sıfırdan büyük olmalı"},
         {"zero ratio", "bad/zero_ratio.scl", "sıfırdan büyük olmalı"},
+        {"cents with a decimal comma", "bad/cents_comma.scl", "noktayla yazılmalı"},
         {"decimal count", "bad/count_decimal.scl", "bir tam sayı değil"},
         {"negative count", "bad/count_negative.scl", "sıfırdan küçük olamaz"},
         {"count beyond 16 bits", "bad/count_large.scl", "en çok 32767"},

@@ -37,6 +37,9 @@ TEST(ReadPitch, ValuesAndForms) {
         {"trailing text after a whole number", "2 octave", 2.0},
         {"large Pythagorean ratio", "3486784401/2147483648", 3486784401.0 / 2147483648.0},
         {"a line with both slash and cents is a ratio", "3/2 cents", 1.5},
+        {"comma after a ratio is text", "3/2,5", 1.5},
+        {"comma after a blank is text", "2 ,5", 2.0},
+        {"comma without a digit after it is text", "2, octave", 2.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -62,7 +65,9 @@ TEST(ReadPitch, LinesThatAreNoPitch) {
         {"decimal denominator", "3/2.5", PitchStatus::NotValue},
         {"two points", "700.0.5", PitchStatus::NotValue},
         {"cents with a slash", "1.5/2", PitchStatus::NotValue},
-        {"comma as a decimal mark", "701,955", PitchStatus::Ok},
+        {"cents with a decimal comma", "701,955", PitchStatus::CentsComma},
+        {"negative cents with a decimal comma", " -100,5", PitchStatus::CentsComma},
+        {"decimal comma and a word", "701,955 cents", PitchStatus::CentsComma},
         {"zero numerator", "0/1", PitchStatus::NotPositive},
         {"zero denominator", "3/0", PitchStatus::NotPositive},
         {"bare zero", "0", PitchStatus::NotPositive},
@@ -81,8 +86,6 @@ TEST(ReadPitch, LinesThatAreNoPitch) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(mirefa::readPitch(c.line).status, c.status);
     }
-    // "701,955" is the ratio 701/1 followed by text, as the format reads it.
-    EXPECT_EQ(mirefa::readPitch("701,955").ratio, 701.0);
 }
 
 TEST(OndalikDonustur, RatiosOfTheStoredLines) {
@@ -185,6 +188,8 @@ TEST(ReadScala, Faults) {
         {"negative ratio", "d\n1\n-3/2\n", ScalaFault::PitchNotPositive, 3, "-3/2"},
         {"cents out of range", "d\n1\n999999999999999.0\n", ScalaFault::PitchOutOfRange, 3,
          "999999999999999.0"},
+        {"cents with a decimal comma", "d\n2\n3/2\n701,955\n", ScalaFault::PitchCentsComma, 4,
+         "701,955"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

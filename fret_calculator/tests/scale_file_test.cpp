@@ -84,6 +84,18 @@ TEST(ScaleFile, GoodFiles) {
          "Uşşak dizisi, Hüseyni ağırlıklı - İstanbul",
          {2.0},
          "2/1 ! oktav: çğışöü"},
+        {"name line without a blank after the mark",
+         "name_without_blank.scl",
+         "eptenarian53well.scl",
+         "Name line without a blank after the mark",
+         {2.0},
+         "2/1"},
+        {"name line with a tab after the mark",
+         "name_after_tab.scl",
+         "tab_name.scl",
+         "Name line with a tab after the mark",
+         {2.0},
+         "2/1"},
         {"no pitches", "zero_pitches.scl", "zero_pitches.scl", "No pitches at all", {}, nullptr},
     };
     for (const Case& c : cases) {
@@ -138,6 +150,8 @@ TEST(ScaleFile, FilesThatCannotBeUsed) {
          "Satır 6: oranın payı ve paydası sıfırdan büyük olmalı: \"-3/2\""},
         {"zero ratio", "bad/zero_ratio.scl",
          "Satır 6: oranın payı ve paydası sıfırdan büyük olmalı: \"0/5\""},
+        {"cents with a decimal comma", "bad/cents_comma.scl",
+         "Satır 7: sent değeri virgülle değil, noktayla yazılmalı: \"701,955\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
