@@ -81,4 +81,9 @@ QString cancelCaption(Language language) {
     return pick(language, "İptal", "Cancel");
 }
 
+QString unexpectedErrorIntro(Language language) {
+    return pick(language, "Beklenmeyen bir hata oluştu; işlem yapılamadı:",
+                "An unexpected error occurred; the action was not carried out:");
+}
+
 } // namespace genus

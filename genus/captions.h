@@ -24,5 +24,7 @@ QString durationMessage(Language language);
 QString tooManyGeneraMessage(Language language, long long lines);
 QString computingLabel(Language language);
 QString cancelCaption(Language language);
+/** What comes before the text of an error that escaped an action. */
+QString unexpectedErrorIntro(Language language);
 
 } // namespace genus

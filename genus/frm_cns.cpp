@@ -6,6 +6,7 @@
 #include "numbers.h"
 #include "twips.h"
 #include "value_text.h"
+#include "window_application.h"
 #include "window_runtime.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -121,6 +120,8 @@ FrmCns::FrmCns(platform::SoundOutput* sound, QWidget* parent)
         m_ownSound = std::make_unique<platform::AudioSinkOutput>();
         m_sound = m_ownSound.get();
     }
+    m_ownProgress = makeDialogProgress(this);
+    m_progress = m_ownProgress.get();
     setObjectName(QStringLiteral("frmCns"));
     setWindowTitle(QStringLiteral("Quenlo"));
     resize(platform::twipsToPixels(clientWidth), platform::twipsToPixels(clientHeight));
@@ -256,6 +257,7 @@ void FrmCns::buildSettings() {
         obpDil.push_back(option);
     }
     obpDil[0]->setChecked(true);
+    platform::setUnexpectedErrorIntro(unexpectedErrorIntro(m_language));
 
     connect(txbMin, &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
     connect(txbMax, &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
@@ -498,22 +500,9 @@ void FrmCns::cmdHspClick() {
         platform::WaitCursor wait;
         finished = engine.compute(sizes);
     } else {
-        QProgressDialog progress(computingLabel(m_language), cancelCaption(m_language), 0, 1000,
-                                 this);
-        progress.setObjectName(QStringLiteral("progress"));
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(300);
-        progress.setValue(0);
-        QElapsedTimer sinceShown;
-        sinceShown.start();
-        finished = engine.compute(sizes, [&](double done) {
-            if (sinceShown.elapsed() >= 40) {
-                sinceShown.restart();
-                progress.setValue(static_cast<int>(done * 1000));
-                QCoreApplication::processEvents();
-            }
-            return !progress.wasCanceled();
-        });
+        m_progress->begin(computingLabel(m_language), cancelCaption(m_language));
+        finished = engine.compute(sizes, [this](double done) { return m_progress->report(done); });
+        m_progress->end();
     }
     if (!finished) {
         // Nothing half-done may be played: back to rebuilding.
@@ -581,6 +570,7 @@ void FrmCns::envelopeSetup() {
 
 void FrmCns::switchLanguage(int index) {
     m_language = index == 0 ? Language::Turkish : Language::English;
+    platform::setUnexpectedErrorIntro(unexpectedErrorIntro(m_language));
     int count = 0;
     const Caption* table = captionTable(&count);
     for (int i = 0; i < count; ++i) {

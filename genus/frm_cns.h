@@ -4,6 +4,7 @@
 
 #include "captions.h"
 #include "columns.h"
+#include "computation_progress.h"
 #include "genus_list_model.h"
 #include "mod_wav.h"
 #include "player.h"
@@ -55,6 +56,10 @@ public:
     /** Replaces the system beep (for tests). */
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
 
+    /** Replaces the progress dialog of long computations (for tests); the window does not own it.
+     */
+    void setProgress(ComputationProgress* progress) { m_progress = progress; }
+
     /** Sequences tested before a computation shows its progress. */
     void setProgressThreshold(double sequences) { m_progressThreshold = sequences; }
 
@@ -105,6 +110,8 @@ private:
     std::unique_ptr<platform::SoundOutput> m_ownSound;
     QString m_wavFolder;
     std::function<void()> m_beep;
+    std::unique_ptr<ComputationProgress> m_ownProgress;
+    ComputationProgress* m_progress = nullptr;
     double m_progressThreshold = 20e6;
     std::size_t m_genusLimit = 10'000'000;
     Language m_language = Language::Turkish;

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -494,7 +494,9 @@ TEST_F(Window, TimerSoundsTheGenusToItsEnd) {
     click("cmdCal");
     auto* timer = w->findChild<QTimer*>("Tmr");
     EXPECT_EQ(timer->interval(), 20);
-    for (int waited = 0; timer->isActive() && waited < 5000; waited += 10)
+    // Runs the event loop until the player is done; the deadline only ends a hang.
+    const QDeadlineTimer hang(60000);
+    while (timer->isActive() && !hang.hasExpired())
         QTest::qWait(10);
     EXPECT_FALSE(timer->isActive());
     ASSERT_EQ(sound.played.size(), 4u);
@@ -568,7 +570,19 @@ TEST(WavFolder, ProgramFolderOrTheUsersDataFolder) {
     EXPECT_TRUE(QFileInfo(fallback).isDir());
 }
 
-TEST_F(Window, CancelledComputationGoesBackToRebuilding) {
+// The user as a progress dialog sees him: cancels at the first report, or never.
+struct ScriptedProgress : ComputationProgress {
+    bool cancel = false;
+    int begun = 0, reports = 0, ended = 0;
+    void begin(const QString&, const QString&) override { ++begun; }
+    bool report(double) override {
+        ++reports;
+        return !cancel;
+    }
+    void end() override { ++ended; }
+};
+
+TEST_F(Window, LongComputationsReportProgressAndCanBeCancelled) {
     type("txbMin", "1");
     type("txbMax", "30");
     selectStep("0.25");
@@ -576,16 +590,28 @@ TEST_F(Window, CancelledComputationGoesBackToRebuilding) {
     click("cmdBsl");
     ASSERT_EQ(w->lastIndex(), 116);
     w->setProgressThreshold(0);
-    QTimer::singleShot(0, w.get(), [this] {
-        if (auto* progress = w->findChild<QProgressDialog*>("progress"))
-            progress->cancel();
-    });
+    ScriptedProgress progress;
+    w->setProgress(&progress);
+
+    progress.cancel = true;
     click("cmdHsp");
-    const State s = state();
+    EXPECT_EQ(progress.reports, 1);
+    EXPECT_EQ(progress.ended, 1);
+    State s = state();
     EXPECT_TRUE(s.create);
     EXPECT_FALSE(s.compute);
     EXPECT_FALSE(s.play);
     EXPECT_EQ(s.lines, 0);
+
+    click("cmdBsl");
+    progress.cancel = false;
+    click("cmdHsp");
+    EXPECT_EQ(progress.begun, 2);
+    EXPECT_EQ(progress.ended, 2);
+    EXPECT_GT(progress.reports, 2);
+    s = state();
+    EXPECT_TRUE(s.play);
+    EXPECT_GT(s.lines, 0);
 }
 
 TEST_F(Window, TooManyGeneraAreRefusedWithAMessage) {
