@@ -1,10 +1,9 @@
 #include "frm_cns.h"
+#include "window_application.h"
 #include "window_runtime.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    platform::WindowApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Quenlo"));
     platform::startWindowRuntime();
     genus::FrmCns w;

@@ -1,10 +1,9 @@
 #include "form1.h"
+#include "window_application.h"
 #include "window_runtime.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    platform::WindowApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Ruvizezo"));
     platform::startWindowRuntime();
     pitch_table::Form1 w;
