@@ -22,6 +22,19 @@ std::vector<double> samplesOf(const QByteArray& raw) {
     return s;
 }
 
+// True when something louder than `threshold` was recorded and at least
+// `quiet` samples not as loud follow the last of it.
+bool endsInSilence(const QByteArray& raw, double threshold, std::size_t quiet) {
+    const std::vector<double> s = samplesOf(raw);
+    std::size_t tail = 0;
+    for (std::size_t i = s.size(); i-- > 0;) {
+        if (std::abs(s[i]) > threshold)
+            return tail >= quiet;
+        ++tail;
+    }
+    return false;
+}
+
 } // namespace
 
 TEST(SoundServer, aToneArrivesWholeAtTheSink) {
@@ -52,7 +65,13 @@ TEST(SoundServer, aToneArrivesWholeAtTheSink) {
     while (out.isPlaying() && clock.elapsed() < 10000)
         QTest::qWait(20);
     EXPECT_FALSE(out.isPlaying()) << "the sound did not end";
-    QTest::qWait(300);
+    // The recording lags behind the sink: read on until a tenth of a second of
+    // silence follows the last loud sample, however long that takes to arrive.
+    clock.restart();
+    while (!endsInSilence(raw, 4000, 44100 / 10) && clock.elapsed() < 30000) {
+        recorder.waitForReadyRead(100);
+        raw += recorder.readAllStandardOutput();
+    }
     recorder.terminate();
     recorder.waitForFinished(5000);
     raw += recorder.readAllStandardOutput();
