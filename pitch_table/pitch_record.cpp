@@ -1,5 +1,6 @@
 #include "pitch_record.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -34,6 +35,14 @@ PitchRecord decodeRecord(const unsigned char* bytes) {
     return r;
 }
 
+int wholeRecordsOf(std::string_view bytes) {
+    return static_cast<int>(std::min<std::size_t>(bytes.size() / recordSize, pitchCount));
+}
+
+const unsigned char* recordBytes(std::string_view bytes, int index) {
+    return reinterpret_cast<const unsigned char*>(bytes.data()) + recordSize * (index - 1);
+}
+
 } // namespace
 
 bool PitchRecord::isNamed() const {
@@ -41,6 +50,10 @@ bool PitchRecord::isNamed() const {
         if (c != ' ')
             return true;
     return false;
+}
+
+bool PitchRecord::hasFrequency() const {
+    return std::isfinite(frequency) && frequency > 0;
 }
 
 PitchRecord& PitchTable::at(int index) {
@@ -85,13 +98,33 @@ std::string encodeTable(const PitchTable& table) {
     return bytes;
 }
 
+PitchRecord emptyRecord() {
+    PitchRecord r;
+    r.name = fieldText<24>("");
+    r.noteName = fieldText<3>("");
+    r.octave = fieldText<2>("");
+    return r;
+}
+
 PitchTable decodeTable(std::string_view bytes) {
-    std::array<unsigned char, dataFileSize> all{};
-    std::memcpy(all.data(), bytes.data(), std::min<std::size_t>(bytes.size(), dataFileSize));
+    // A part of a record is no record: its frequency could be any four bytes.
+    const int whole = wholeRecordsOf(bytes);
     PitchTable table;
     for (int i = 1; i <= pitchCount; ++i)
-        table.at(i) = decodeRecord(all.data() + recordSize * (i - 1));
+        table.at(i) = i <= whole ? decodeRecord(recordBytes(bytes, i)) : emptyRecord();
     return table;
+}
+
+TableDamage findDamage(std::string_view bytes) {
+    TableDamage damage;
+    damage.wholeRecords = wholeRecordsOf(bytes);
+    for (int i = 1; i <= damage.wholeRecords; ++i) {
+        if (decodeRecord(recordBytes(bytes, i)).hasFrequency())
+            continue;
+        if (damage.badFrequencies++ == 0)
+            damage.firstBadFrequency = i;
+    }
+    return damage;
 }
 
 std::optional<std::string> readFileBytes(const std::string& path) {
@@ -111,7 +144,7 @@ std::vector<ListItem> mainPitchList(const PitchTable& table) {
     std::vector<ListItem> items{{"     KARAR SESI", 0}};
     for (int i = firstViewed; i <= lastViewed; ++i) {
         const PitchRecord& r = table.at(i);
-        if (r.isMain())
+        if (r.isMain() && r.isNamed())
             items.push_back({std::string(r.name.data(), r.name.size()), i});
     }
     return items;

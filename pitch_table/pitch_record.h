@@ -33,6 +33,8 @@ struct PitchRecord {
     bool isMain() const { return upperMain == 0 && lowerMain == 0; }
     /** Named unless the name is 24 blanks; a cleared name (24 zero bytes) counts as named. */
     bool isNamed() const;
+    /** A frequency that can be shown and played: finite and above 0 (NaN, 0, -1 are not). */
+    bool hasFrequency() const;
 
     bool operator==(const PitchRecord&) const = default;
 };
@@ -66,12 +68,35 @@ std::array<unsigned char, recordSize> encodeRecord(const PitchRecord& record);
 /** The data file's bytes: the 229 records in index order, 8244 bytes. */
 std::string encodeTable(const PitchTable& table);
 
+/** A record a short file does not hold: blank texts, all numbers 0, so no name and no frequency. */
+PitchRecord emptyRecord();
+
 /**
- * A table from a data file's bytes. A short file fills what it covers, partly
- * covered records included; every byte beyond its end stays 0. Bytes past
+ * A table from a data file's bytes. A short file gives the records it holds
+ * whole; the rest, a partly held one included, are empty records. Bytes past
  * the 8244th are ignored.
  */
 PitchTable decodeTable(std::string_view bytes);
+
+/** What of a data file the window cannot use. */
+struct TableDamage {
+    /** The records the file holds whole, at most 229; decodeTable leaves the others empty. */
+    int wholeRecords = pitchCount;
+    /** The whole records without a frequency (see hasFrequency): the first (0: none), the count. */
+    int firstBadFrequency = 0;
+    int badFrequencies = 0;
+
+    bool isShort() const { return wholeRecords < pitchCount; }
+    bool any() const { return isShort() || badFrequencies != 0; }
+    bool operator==(const TableDamage&) const = default;
+};
+
+/**
+ * The damage of a data file's bytes, read as decodeTable reads them: 4000
+ * bytes hold 111 whole records; a NaN frequency in record 93 of a full file
+ * gives {229, 93, 1}.
+ */
+TableDamage findDamage(std::string_view bytes);
 
 /** A whole file's bytes; nothing when it cannot be opened or read. */
 std::optional<std::string> readFileBytes(const std::string& path);
@@ -83,7 +108,10 @@ struct ListItem {
     bool operator==(const ListItem&) const = default;
 };
 
-/** The header item "     KARAR SESI" (data 0), then every main pitch of 9..221 by index. */
+/**
+ * The header item "     KARAR SESI" (data 0), then every named main pitch of 9..221 by index:
+ * an empty record is a main pitch but is not listed.
+ */
 std::vector<ListItem> mainPitchList(const PitchTable& table);
 
 } // namespace pitch_table

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 using namespace pitch_table;
 
@@ -82,22 +83,74 @@ TEST(DataFile, RoundTripsEveryField) {
     EXPECT_EQ(bytes[36 * 92 + 33], char(49));
 }
 
-TEST(DataFile, ShortFileLeavesTheRestZeroAndLongFileIsCut) {
+TEST(DataFile, ShortFileHoldsItsWholeRecordsOnlyAndLongFileIsCut) {
     const std::string full = encodeTable(shippedTable());
     const PitchTable shortTable = decodeTable(full.substr(0, 36 * 10 + 30));
     EXPECT_EQ(shortTable.at(10), shippedTable().at(10));
-    const PitchRecord& partial = shortTable.at(11);
-    EXPECT_EQ(std::string(partial.name.data(), 24), full.substr(360, 24));
-    EXPECT_NE(partial.frequency, 0.0f);
-    EXPECT_EQ(partial.noteName[1], full[360 + 29]);
-    EXPECT_EQ(partial.noteName[2], '\0');
-    EXPECT_EQ(partial.octave[0], '\0');
-    EXPECT_EQ(partial.lowerMain, 0);
-    EXPECT_EQ(shortTable.at(12), PitchRecord{});
-    // A cleared record is a main pitch and, with zero bytes for a name, a named one.
-    EXPECT_TRUE(shortTable.at(12).isMain());
-    EXPECT_TRUE(shortTable.at(12).isNamed());
+    // The partly held record 11 is as empty as record 12: no name, no frequency.
+    for (int i : {11, 12, 229}) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(shortTable.at(i), emptyRecord());
+    }
+    EXPECT_FALSE(emptyRecord().isNamed());
+    EXPECT_FALSE(emptyRecord().hasFrequency());
     EXPECT_EQ(decodeTable(full + "extra bytes"), shippedTable());
+}
+
+TEST(DataFile, FrequencyMustBeFiniteAndAboveZero) {
+    struct Case {
+        const char* name;
+        float frequency;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"440", 440.0f, true},
+        {"smallest subnormal", std::numeric_limits<float>::denorm_min(), true},
+        {"largest finite", std::numeric_limits<float>::max(), true},
+        {"zero", 0.0f, false},
+        {"negative zero", -0.0f, false},
+        {"negative", -440.0f, false},
+        {"NaN", std::numeric_limits<float>::quiet_NaN(), false},
+        {"infinity", std::numeric_limits<float>::infinity(), false},
+        {"negative infinity", -std::numeric_limits<float>::infinity(), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PitchTable t = shippedTable();
+        t.at(93).frequency = c.frequency;
+        EXPECT_EQ(t.at(93).hasFrequency(), c.usable);
+        const TableDamage expected = c.usable ? TableDamage{} : TableDamage{229, 93, 1};
+        EXPECT_EQ(findDamage(encodeTable(t)), expected);
+    }
+}
+
+TEST(DataFile, DamageCountsWholeRecordsAndTheBadFrequenciesInThem) {
+    const std::string full = encodeTable(shippedTable());
+    const auto withBad = [&](std::initializer_list<int> indices, std::size_t size) {
+        PitchTable t = shippedTable();
+        for (int i : indices)
+            t.at(i).frequency = std::numeric_limits<float>::quiet_NaN();
+        return encodeTable(t).substr(0, size);
+    };
+    struct Case {
+        const char* name;
+        std::string bytes;
+        TableDamage damage;
+    };
+    const Case cases[] = {
+        {"whole file", full, {229, 0, 0}},
+        {"longer file", full + "extra", {229, 0, 0}},
+        {"one byte short", full.substr(0, 8243), {228, 0, 0}},
+        {"4000 bytes", full.substr(0, 4000), {111, 0, 0}},
+        {"empty file", "", {0, 0, 0}},
+        {"bad frequencies", withBad({221, 5, 100}, 8244), {229, 5, 3}},
+        {"bad frequency past the end is not counted", withBad({50, 120}, 4000), {111, 50, 1}},
+        {"last whole record", withBad({111}, 4000), {111, 111, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(findDamage(c.bytes), c.damage);
+    }
 }
 
 TEST(DataFile, MissingOrUnreadableFileGivesNothing) {
@@ -124,6 +177,14 @@ TEST(MainPitchList, ListsTheMainPitchesOfTheViewedRange) {
 
 TEST(MainPitchList, HeaderAloneWhenTheViewHoldsNoMainPitch) {
     EXPECT_EQ(mainPitchList(tableWithMains({5, 225})).size(), 1u);
+}
+
+TEST(MainPitchList, LeavesOutTheEmptyRecordsOfAShortFile) {
+    const std::string full = encodeTable(shippedTable());
+    std::vector<ListItem> held = mainPitchList(shippedTable());
+    std::erase_if(held, [](const ListItem& item) { return item.data > 111; });
+    EXPECT_EQ(mainPitchList(decodeTable(full.substr(0, 4000))), held);
+    EXPECT_EQ(mainPitchList(decodeTable("")).size(), 1u);
 }
 
 TEST(ShippedData, IsWhatTheGeneratorMakesFromTheTable) {
