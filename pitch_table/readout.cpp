@@ -23,8 +23,11 @@ Readout readout(const PitchTable& table, int currentIndex, int tonic) {
         const PitchRecord& p = table.at(currentIndex);
         if (p.isMain())
             out.notes.push_back({true, currentIndex, 0});
+        // A damaged frequency is not shown at all rather than as "NaN" or "0".
         out.labels[0] =
-            nameOf(p) + "  " + runtime::format(double(p.frequency), "####.000") + "   Hz";
+            p.hasFrequency()
+                ? nameOf(p) + "  " + runtime::format(double(p.frequency), "####.000") + "   Hz"
+                : nameOf(p);
         if (p.upperMain != 0) {
             const int d = runtime::checkedInt16(p.upperMain - currentIndex);
             out.labels[1] = nameOf(table.at(p.upperMain)) + " perdesinden " +

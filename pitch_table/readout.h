@@ -30,7 +30,8 @@ struct Readout {
 /**
  * The readout of pitch currentIndex against the tonic (0: the header item).
  * "Karar sesinden 9 koma, 203.77 Sent tizde" for a pitch 9 komas above the
- * tonic; a main pitch gives one note and empty neighbour lines.
+ * tonic; a main pitch gives one note and empty neighbour lines. A pitch
+ * without a frequency has its name alone on the first line ("Neva").
  */
 Readout readout(const PitchTable& table, int currentIndex, int tonic);
 

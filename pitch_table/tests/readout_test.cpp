@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace pitch_table;
 using runtime::testing::localised;
 
@@ -78,4 +80,26 @@ TEST(Readout, NeighbourOutsideTheTableStopsTheReadout) {
     EXPECT_FALSE(r.labels[2].has_value());
     EXPECT_FALSE(r.labels[6].has_value());
     EXPECT_FALSE(readout(t, 0, 221).complete);
+}
+
+TEST(Readout, PitchWithoutAFrequencyShowsItsNameAlone) {
+    struct Case {
+        const char* name;
+        float frequency;
+    };
+    const Case cases[] = {
+        {"NaN", std::numeric_limits<float>::quiet_NaN()},
+        {"zero", 0.0f},
+        {"negative", -440.0f},
+        {"infinity", std::numeric_limits<float>::infinity()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PitchTable t = shippedTable();
+        t.at(93).frequency = c.frequency;
+        const Readout r = readout(t, 93, 221);
+        EXPECT_TRUE(r.complete);
+        EXPECT_EQ(label(r, 1), "Neva");
+        EXPECT_EQ(label(r, 7), "Derece  93");
+    }
 }
