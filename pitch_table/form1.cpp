@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStringList>
 
 namespace pitch_table {
 
@@ -53,6 +54,25 @@ platform::Colour colourOf(Rgb c) {
 
 QString shown(const std::string& codePageText) {
     return platform::fromWindows1254(QByteArray::fromStdString(codePageText));
+}
+
+QString text(int number) {
+    return QString::fromStdString(runtime::numberToText(number));
+}
+
+/** One line a problem, so that a file with several problems gives one message. */
+QString damageMessage(const QString& dataFile, const TableDamage& damage) {
+    const QString file = QDir::toNativeSeparators(dataFile);
+    QStringList lines;
+    if (damage.isShort())
+        lines << QStringLiteral("\"%1\" dosyası eksik: %2 kaydın yalnız %3 tanesi tam; "
+                                "kalan perdeler boş")
+                     .arg(file, text(pitchCount), text(damage.wholeRecords));
+    if (damage.badFrequencies != 0)
+        lines << QStringLiteral("\"%1\" dosyasında %2 kaydın frekansı geçersiz, ilki %3. kayıt; "
+                                "bu perdelerin frekansı gösterilmez, çalınmaz")
+                     .arg(file, text(damage.badFrequencies), text(damage.firstBadFrequency));
+    return lines.join('\n');
 }
 
 } // namespace
@@ -183,6 +203,9 @@ bool Form1::TabloOkuDat(const QString& dataFile) {
         item->setData(Qt::UserRole, entry.data);
     }
     List1->setCurrentRow(List1->count() - 1);
+    // A damaged file is still shown: only its damaged pitches are left out.
+    if (const TableDamage damage = findDamage(*bytes); damage.any())
+        platform::showMessage(this, damageMessage(dataFile, damage));
     return true;
 }
 
@@ -254,7 +277,9 @@ void Form1::placeFrame(double y) {
 }
 
 void Form1::play() {
-    if (m_currentIndex >= firstViewed && m_currentIndex <= lastViewed)
+    // A pitch without a frequency has no tone; a NaN one would not even fit the 16-bit samples.
+    if (m_currentIndex >= firstViewed && m_currentIndex <= lastViewed &&
+        m_pitchTable.at(m_currentIndex).hasFrequency())
         m_player.PlayTone(m_currentIndex, std::int32_t(m_toneSeconds) * framesPerSecond,
                           m_pitchTable);
 }

@@ -29,8 +29,9 @@ public:
     /**
      * Runs the start-up: loads the table from dataFile and draws the spiral
      * and the empty staff. When the file cannot be read the message is shown
-     * and loaded() is false: the program ends. Without a sound output the
-     * desktop's is used.
+     * and loaded() is false: the program ends. A short file or one with bad
+     * frequencies gives one message and loads; those pitches stay silent.
+     * Without a sound output the desktop's is used.
      */
     explicit Form1(const QString& dataFile = defaultDataFile(),
                    platform::SoundOutput* sound = nullptr, QWidget* parent = nullptr);

@@ -11,8 +11,12 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <limits>
 
 using namespace pitch_table;
 using platform::PictureBox;
@@ -31,9 +35,30 @@ QString localised(const char* utf8) {
     return QString::fromStdString(runtime::testing::localised(utf8));
 }
 
-struct WindowFixture : ::testing::Test {
-    WindowFixture()
-        : form(dataFile(), &sound) {}
+/** The bytes of the shipped data file, with frequencies replaced and cut to a size. */
+std::string damagedBytes(std::initializer_list<std::pair<int, float>> frequencies,
+                         std::size_t size = dataFileSize) {
+    PitchTable t = decodeTable(readFileBytes(dataFile().toStdString()).value());
+    for (const auto& [index, frequency] : frequencies)
+        t.at(index).frequency = frequency;
+    return encodeTable(t).substr(0, size);
+}
+
+constexpr float notANumber = std::numeric_limits<float>::quiet_NaN();
+
+/** A data file of the given bytes in a folder of its own. */
+struct DataFileCopy {
+    explicit DataFileCopy(const std::string& bytes) {
+        std::ofstream(path().toStdString(), std::ios::binary) << bytes;
+    }
+    QString path() const { return folder.filePath("arel.dat"); }
+    QTemporaryDir folder;
+};
+
+/** The window on a data file, and ways to drive it. */
+struct WindowDriver {
+    explicit WindowDriver(const QString& file)
+        : form(file, &sound) {}
 
     template <class T> T* child(const char* name) {
         T* found = form.findChild<T*>(name);
@@ -70,6 +95,11 @@ struct WindowFixture : ::testing::Test {
     Form1 form;
 };
 
+struct WindowFixture : ::testing::Test, WindowDriver {
+    WindowFixture()
+        : WindowDriver(dataFile()) {}
+};
+
 platform::Colour code(int index) {
     const Rgb c = colourCode(index);
     return platform::rgb(c.red, c.green, c.blue);
@@ -85,19 +115,95 @@ TEST(Form1Start, MissingDataFileShowsTheMessageAndEnds) {
     EXPECT_EQ(messages.messages, QStringList{"dosya yüklü değil veya dosya bulunamadı"});
 }
 
-TEST(Form1Start, ShortDataFileLeavesClearedRecordsThatCountAsNamedMainPitches) {
-    platform::RecordingSoundOutput sound;
-    Form1 form(QStringLiteral(KOMA_TEST_DATA_DIR "/bad/short.dat"), &sound);
-    ASSERT_TRUE(form.loaded());
-    EXPECT_EQ(form.pitchTable().at(229), PitchRecord{});
-    auto* list = form.findChild<QListWidget*>("List1");
-    ASSERT_EQ(list->count(), 1 + 213); // every cleared record of the view is a main pitch
-    EXPECT_EQ(list->item(1)->text(), QString(24, QChar(0)));
-    EXPECT_EQ(list->currentRow(), 213);
-    // Cleared names get coloured discs; index 221 is the ringed tonic.
-    auto* spiral = form.findChild<PictureBox*>("Picture1");
-    EXPECT_EQ(spiral->point(262, 12), code(9));
-    EXPECT_EQ(spiral->point(262 + 8, 118), platform::rgb(255, 0, 0));
+TEST(Form1Start, DamagedDataFileGivesOneMessageAndLoads) {
+    const std::string shortFixture =
+        readFileBytes(KOMA_TEST_DATA_DIR "/bad/short.dat").value(); // 2 records and a part
+    const QString shortLine = "\"%1\" dosyası eksik: 229 kaydın yalnız %2 tanesi tam; "
+                              "kalan perdeler boş";
+    const QString frequencyLine = "\"%1\" dosyasında %2 kaydın frekansı geçersiz, ilki %3. "
+                                  "kayıt; bu perdelerin frekansı gösterilmez, çalınmaz";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        QStringList lines; // one message of these lines, %1 the file
+    };
+    const Case cases[] = {
+        {"whole file", damagedBytes({}), {}},
+        {"short fixture", shortFixture, {shortLine.arg("%1", "2")}},
+        {"4000 bytes", damagedBytes({}, 4000), {shortLine.arg("%1", "111")}},
+        {"bad frequencies",
+         damagedBytes({{221, notANumber}, {93, notANumber}, {100, -1.0f}}),
+         {frequencyLine.arg("%1", "3", "93")}},
+        {"short and a bad frequency",
+         damagedBytes({{50, 0.0f}, {120, notANumber}}, 4000),
+         {shortLine.arg("%1", "111"), frequencyLine.arg("%1", "1", "50")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DataFileCopy file(c.bytes);
+        platform::MessageRecorder messages;
+        platform::RecordingSoundOutput sound;
+        Form1 form(file.path(), &sound);
+        EXPECT_TRUE(form.loaded());
+        const QStringList expected =
+            c.lines.isEmpty() ? QStringList{} : QStringList{c.lines.join('\n').arg(file.path())};
+        EXPECT_EQ(messages.messages, expected);
+    }
+}
+
+TEST(Form1Start, ShortDataFileShowsOnlyTheRecordsItHolds) {
+    platform::MessageRecorder messages;
+    const DataFileCopy file(damagedBytes({}, 4000)); // 111 records and a part
+    WindowDriver w(file.path());
+    ASSERT_TRUE(w.form.loaded());
+    EXPECT_EQ(w.form.pitchTable().at(112), emptyRecord());
+    // The 14 main pitches of 9..111 and nothing past them; the last, 106, is the tonic.
+    auto* list = w.child<QListWidget>("List1");
+    ASSERT_EQ(list->count(), 1 + 14);
+    EXPECT_EQ(list->item(14)->data(Qt::UserRole).toInt(), 106);
+    EXPECT_EQ(list->currentRow(), 14);
+    // Records past the end are unnamed: a white disc that gives no readout.
+    const SpiralPoint past = pointOf(150);
+    EXPECT_EQ(w.pixel(past.x, past.y), platform::white);
+    EXPECT_EQ(w.pixel(262, 118), platform::white); // index 221, no longer a ringed tonic
+    w.moveOverPitch(150);
+    EXPECT_TRUE(w.child<QFrame>("Frame1")->isHidden());
+    // The drawing leaves index 221, which has no tone.
+    QTest::mouseClick(w.picture1(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(w.sound.played.empty());
+    w.moveOverPitch(93);
+    EXPECT_EQ(w.label(1), localised("Neva  440.000   Hz"));
+}
+
+TEST(Form1Start, PitchWithoutAFrequencyShowsNoneAndPlaysNothing) {
+    platform::MessageRecorder messages;
+    const DataFileCopy file(damagedBytes({{93, notANumber}, {221, notANumber}, {124, -1.0f}}));
+    WindowDriver w(file.path());
+    ASSERT_TRUE(w.form.loaded());
+    ASSERT_EQ(messages.messages.size(), 1);
+    auto* spiral = w.picture1();
+    QTest::mouseClick(spiral, Qt::LeftButton, {}, QPoint(10, 10)); // index 221, left by the drawing
+    struct Case {
+        const char* name;
+        int index;
+        const char* label7;
+    };
+    const Case cases[] = {{"Neva", 93, "Derece  93"}, {"Rast", 124, "Derece  124"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.moveOverPitch(c.index);
+        EXPECT_FALSE(w.child<QFrame>("Frame1")->isHidden());
+        EXPECT_EQ(w.label(1), c.name);
+        EXPECT_EQ(w.label(7), c.label7);
+        QTest::mouseClick(spiral, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+    EXPECT_TRUE(w.sound.played.empty());
+    // The other pitches sound as before.
+    w.moveOverPitch(98);
+    QTest::mouseClick(spiral, Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_EQ(w.sound.played.size(), 1u);
+    EXPECT_EQ(w.sound.played[0].toStdString(),
+              toneImage(w.form.pitchTable().at(98).frequency, 44100));
 }
 
 TEST_F(WindowFixture, StartsWithItsControlsInPlace) {
