@@ -129,7 +129,16 @@ std::string TabloOkuExcell(const std::string& folder) {
         if (const auto old = readFileBytes(folder + "/arel.dat"))
             table = decodeTable(*old);
         readWorkbook(folder + "/arel.xls", table);
-        writeFileAtomically(folder + "/arel.dat", encodeTable(table));
+        const std::string bytes = encodeTable(table);
+        // Every row takes the rule's frequency, so a bad one is an old record no row names;
+        // the window would refuse to play it. The encoded table is always whole.
+        if (const TableDamage damage = findDamage(bytes); damage.badFrequencies != 0)
+            throw ImportError("", runtime::numberToText(damage.firstBadFrequency) +
+                                      ". kayıt hiçbir satırda yok ve eski arel.dat'taki "
+                                      "frekansı geçersiz (" +
+                                      runtime::numberToText(damage.badFrequencies) +
+                                      " kayıt); arel.dat yazılmadı");
+        writeFileAtomically(folder + "/arel.dat", bytes);
     } catch (const ImportError& e) {
         return std::string("Excel yüklü değil veya dosya bulunamadı: ") + e.what();
     }

@@ -36,8 +36,10 @@ void writeFileAtomically(const std::string& path, const std::string& bytes);
 /**
  * TabloOkuExcell: the table as the program has it at start-up (the frequency
  * rule, then the old arel.dat if there is one), the workbook of the folder
- * read into it, the result written to arel.dat. Returns "" on success, else
- * the report: "Excel yüklü değil veya dosya bulunamadı: " and the reason.
+ * read into it, the result written to arel.dat. A result the window would
+ * not play (an old record without a frequency that no row names) is not
+ * written. Returns "" on success, else the report: "Excel yüklü değil veya
+ * dosya bulunamadı: " and the reason.
  */
 std::string TabloOkuExcell(const std::string& folder);
 

@@ -6,7 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <limits>
+#include <optional>
 
 using namespace pitch_table;
 
@@ -22,6 +25,16 @@ void write(const std::string& path, const std::string& bytes) {
 
 PitchTable shippedTable() {
     return decodeTable(read(RUVIZEZO_DATA_DIR "/arel.dat"));
+}
+
+constexpr float notANumber = std::numeric_limits<float>::quiet_NaN();
+
+/** The shipped data file with the given frequencies in place. */
+std::string withFrequencies(std::initializer_list<std::pair<int, float>> frequencies) {
+    PitchTable t = shippedTable();
+    for (const auto& [index, frequency] : frequencies)
+        t.at(index).frequency = frequency;
+    return encodeTable(t);
 }
 
 /** A program folder with a workbook and an old data file. */
@@ -49,10 +62,59 @@ TEST_F(ImportFixture, WithoutAnOldDataFileTheFrequencyRuleGivesTheFrequencies) {
 }
 
 TEST_F(ImportFixture, DamagedOldDataFileIsRebuiltWithTheRulesFrequencies) {
-    write(file("arel.xls"), read(KOMA_TEST_DATA_DIR "/arel.xls"));
-    write(file("arel.dat"), read(KOMA_TEST_DATA_DIR "/bad/short.dat"));
-    EXPECT_EQ(TabloOkuExcell(folder.path().toStdString()), "");
-    EXPECT_EQ(read(file("arel.dat")), read(RUVIZEZO_DATA_DIR "/arel.dat"));
+    struct Case {
+        const char* name;
+        std::string oldBytes;
+    };
+    const Case cases[] = {
+        {"short", read(KOMA_TEST_DATA_DIR "/bad/short.dat")},
+        {"bad frequencies", withFrequencies({{1, notANumber}, {93, 0.0f}, {229, -1.0f}})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        write(file("arel.xls"), read(KOMA_TEST_DATA_DIR "/arel.xls"));
+        write(file("arel.dat"), c.oldBytes);
+        EXPECT_EQ(TabloOkuExcell(folder.path().toStdString()), "");
+        EXPECT_EQ(read(file("arel.dat")), read(RUVIZEZO_DATA_DIR "/arel.dat"));
+    }
+}
+
+TEST_F(ImportFixture, RecordNoRowNamesIsWrittenOnlyWithAFrequency) {
+    // Row 30 names record 6 as well, so no row names record 7: it keeps the old file's content.
+    Cells cells = workbookCells(shippedTable());
+    cells[{30, columnL}] = 6.0;
+    const std::string refused =
+        "Excel yüklü değil veya dosya bulunamadı: 7. kayıt hiçbir satırda yok ve eski "
+        "arel.dat'taki frekansı geçersiz (1 kayıt); arel.dat yazılmadı";
+    struct Case {
+        const char* name;
+        std::optional<std::string> oldBytes; // none: no old file
+        std::string report;
+    };
+    const Case cases[] = {
+        {"usable old frequency", withFrequencies({}), ""},
+        {"no old file: the rule's frequency", std::nullopt, ""},
+        {"NaN", withFrequencies({{7, notANumber}}), refused},
+        {"zero", withFrequencies({{7, 0.0f}}), refused},
+        {"infinity", withFrequencies({{7, std::numeric_limits<float>::infinity()}}), refused},
+        {"old file ending before record 7", withFrequencies({}).substr(0, 36 * 6 + 10), refused},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        putWorkbook(cells);
+        std::filesystem::remove(file("arel.dat"));
+        if (c.oldBytes)
+            write(file("arel.dat"), *c.oldBytes);
+        EXPECT_EQ(TabloOkuExcell(folder.path().toStdString()), c.report);
+        const std::optional<std::string> written = readFileBytes(file("arel.dat"));
+        if (!c.report.empty()) {
+            EXPECT_EQ(written, c.oldBytes); // kept, or still missing
+            continue;
+        }
+        ASSERT_TRUE(written);
+        EXPECT_EQ(findDamage(*written), TableDamage{});
+        EXPECT_EQ(decodeTable(*written).at(7).frequency, shippedTable().at(7).frequency);
+    }
 }
 
 TEST_F(ImportFixture, CellsAreReadAsTheLayoutSays) {
