@@ -159,6 +159,57 @@ private:
     std::int64_t m_end = 0;
 };
 
+/**
+ * Bounds of the computed ratio over every d in [dLow, dHigh], 0 < dLow <= dHigh
+ * <= L. Each rounded operation is monotone in its operands, so the model's
+ * operations done on the ends of the range bound the results for any d between:
+ * e and a fall as d grows, b grows, and t, q and the ratio are monotone in them.
+ */
+struct RatioBounds {
+    double low, high;
+};
+
+RatioBounds rhoBounds(const Model& m, double dLow, double dHigh) {
+    const double eLow = m.L - dHigh;
+    const double eHigh = m.L - dLow;
+    const double aLow = std::sqrt(eLow * eLow + m.dn * m.dn);
+    const double aHigh = std::sqrt(eHigh * eHigh + m.dn * m.dn);
+    const double bLow = std::sqrt(dLow * dLow + m.db * m.db);
+    const double bHigh = std::sqrt(dHigh * dHigh + m.db * m.db);
+    const double qLow = (aLow + bLow) / m.L0;
+    const double qHigh = (aHigh + bHigh) / m.L0;
+    return {(m.L0 / bHigh) * qLow, (m.L0 / bLow) * qHigh};
+}
+
+/**
+ * The first step in [from, to) whose computed ratio reaches r, as the walk
+ * would find it; not reached when none does. Where the heights dwarf the neck
+ * the ratio is flat to within its rounding, so no margin separates the steps
+ * below r from those above it; bounding whole ranges of steps then skips those
+ * that cannot reach r. Steps before `to` have 0 < d <= L.
+ */
+FretResult firstReaching(const StepSequence& sequence, const Model& m, double r, std::int64_t from,
+                         std::int64_t to) {
+    constexpr std::int64_t walkedAtOnce = 32;
+    if (to - from <= walkedAtOnce) {
+        double d = sequence.at(from);
+        for (std::int64_t k = from; k < to; ++k) {
+            if (rho(m, d) >= r)
+                return {d, k, true};
+            d = d - fretStep;
+        }
+        return {d, to, false};
+    }
+    const RatioBounds bounds = rhoBounds(m, sequence.at(to - 1), sequence.at(from));
+    if (bounds.high < r)
+        return {sequence.at(to), to, false};
+    if (bounds.low >= r)
+        return {sequence.at(from), from, true};
+    const std::int64_t mid = from + (to - from) / 2;
+    const FretResult first = firstReaching(sequence, m, r, from, mid);
+    return first.reached ? first : firstReaching(sequence, m, r, mid, to);
+}
+
 // The computed ratio lies within about 9 units in the last place of the exact
 // (a + b) / b, which grows steadily as d falls from L to 0. A value below
 // r (1 - margin) therefore proves that every earlier step was below r too,
@@ -201,12 +252,9 @@ FretResult searchWith(StepSequence& sequence, double r, const Geometry& g) {
         else
             first = mid;
     }
-    double d = sequence.at(lo + 1);
-    for (std::int64_t k = lo + 1; k < sure; ++k) {
-        if (rho(m, d) >= r)
-            return {d, k, true};
-        d = d - fretStep;
-    }
+    const FretResult close = firstReaching(sequence, m, r, lo + 1, sure);
+    if (close.reached)
+        return close;
     if (sure < end)
         return {sequence.at(sure), sure, true};
     return {sequence.at(end), end, false};

@@ -70,7 +70,8 @@ FretResult searchFretStepByStep(double r, const Geometry& g);
 /**
  * The same result as searchFretStepByStep, bit for bit and with the same step
  * count, without walking every step: it jumps along the exact sequence of
- * subtractions and walks only where the comparison is close.
+ * subtractions, and where the comparison is close it bounds the ratio over
+ * ranges of steps and walks only short ranges.
  */
 FretResult searchFret(double r, const Geometry& g);
 

@@ -58,6 +58,25 @@ void BM_StepByStepUnreachable(benchmark::State& state) {
 }
 BENCHMARK(BM_StepByStepUnreachable)->Arg(12)->Unit(benchmark::kMillisecond);
 
+// Heights far beyond the neck make the modelled ratio flat to within its
+// rounding over the whole neck, so nothing separates steps below and above r.
+void BM_PerdeHesaplaExtremeHeights(benchmark::State& state) {
+    const auto ratios = equalScale(12);
+    const double huge = std::pow(10.0, double(state.range(1)));
+    const mirefa::Geometry g = state.range(0) == 0   ? mirefa::makeGeometry(1000, 2, 5, huge)
+                               : state.range(0) == 1 ? mirefa::makeGeometry(1000, 2, huge, 1)
+                                                     : mirefa::makeGeometry(1000, huge, 5, 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mirefa::PerdeHesapla(ratios, g));
+}
+// box 0: the fret height, 1: the body threshold, 2: the nut threshold.
+BENCHMARK(BM_PerdeHesaplaExtremeHeights)
+    ->Args({0, 20})
+    ->Args({1, 20})
+    ->Args({2, 20})
+    ->ArgNames({"box", "exponent"})
+    ->Unit(benchmark::kMicrosecond);
+
 QApplication& application() {
     static int argc = 1;
     static char name[] = "mirefa_bench";
@@ -100,5 +119,26 @@ BENCHMARK(BM_Keystroke)
     ->Args({100, 1})
     ->ArgNames({"pitches", "via_1mm"})
     ->Unit(benchmark::kMillisecond);
+
+/** A keystroke that makes the fret height 1E+20: recompute, readouts and redraw. */
+void BM_KeystrokeExtremeHeight(benchmark::State& state) {
+    application();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.scl"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("! bench.scl\n!\nequal steps\n 12\n!\n100.0\n200.0\n300.0\n400.0\n500.0\n"
+                   "600.0\n700.0\n800.0\n900.0\n1000.0\n1100.0\n2/1\n");
+    }
+    mirefa::Form1 window([&](QWidget*, const QString&, const QString&) { return path; });
+    window.C_dizi_ac_Click();
+    auto* height = window.findChild<QLineEdit*>(QStringLiteral("T_hperde"));
+    for (auto _ : state) {
+        height->setText(QStringLiteral("1E+2"));
+        height->setText(QStringLiteral("1E+20"));
+    }
+}
+BENCHMARK(BM_KeystrokeExtremeHeight)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -391,6 +391,34 @@ TEST_F(Form1Test, LargestScale) {
     EXPECT_EQ(str(text("txbUzKopru")), localised("666.663666666674"));
 }
 
+TEST_F(Form1Test, FretHeightFarBeyondTheNeck) {
+    load("octave_first.scl");
+    retype("T_hperde", QStringLiteral("1E+20"));
+    // The modelled ratio stays just below the octave all along the neck.
+    EXPECT_EQ(text("txbUzKopru"), QStringLiteral("ulaşılamaz"));
+    EXPECT_EQ(text("txbUzEsik"), QStringLiteral("ulaşılamaz"));
+    bar()->setValue(5);
+    EXPECT_EQ(text("T_dizi_eleman"), QStringLiteral("3/2"));
+    EXPECT_EQ(str(text("txbUzKopru")), localised("666.666666666667"));
+    EXPECT_EQ(str(text("txbUzEsik")), localised("333.333333333333"));
+    struct Case {
+        const char* name;
+        double x, y;
+        platform::Colour colour;
+    };
+    // Frets rise through the whole picture; the octave has none.
+    const Case pixels[] = {
+        {"fret of 3/2 at the neck", 1000 - 666.6666666666666, 0.9, black},
+        {"fret of 3/2 at the top", 1000 - 666.6666666666666, 19.5, black},
+        {"fret of 9/8 at the top", 1000 - 888.8888888888889, 19.5, black},
+        {"no fret of the octave", 500, 10, white},
+    };
+    for (const Case& c : pixels) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(picture()->point(c.x, c.y), c.colour);
+    }
+}
+
 TEST_F(Form1Test, PictureSurvivesARepaint) {
     load("octave_first.scl");
     const QImage shown = picture()->grab().toImage();

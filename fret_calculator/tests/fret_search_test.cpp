@@ -160,6 +160,50 @@ TEST(FretSearch, SameAsTheStepByStepWalk) {
     }
 }
 
+// Heights that dwarf the neck leave the modelled ratio flat to within its
+// rounding, so the ratios near it are reached, if at all, at steps that only
+// the walk itself can tell; short necks keep the walks short.
+TEST(FretSearch, HeightsThatDwarfTheNeckSameAsTheWalk) {
+    struct Case {
+        const char* name;
+        Geometry g;
+    };
+    const Case cases[] = {
+        {"fret height 1E+20", makeGeometry(1, 2, 5, 1e20)},
+        {"fret height 1E+20 on 3 mm", makeGeometry(3, 2, 5, 1e20)},
+        {"fret height 1E+10", makeGeometry(1, 2, 5, 1e10)},
+        {"fret height 1E+8", makeGeometry(1, 2, 5, 1e8)},
+        {"fret height 1E+7", makeGeometry(1, 2, 5, 1e7)},
+        {"fret height 1E+6", makeGeometry(2, 2, 5, 1e6)},
+        {"fret height -1E+9", makeGeometry(1, 2, 5, -1e9)},
+        {"body threshold 1E+20", makeGeometry(1, 2, 1e20, 1)},
+        {"body threshold 1E+8", makeGeometry(1, 2, 1e8, 1)},
+        {"nut threshold 1E+20", makeGeometry(1, 1e20, 5, 1)},
+        {"both thresholds 1E+9", makeGeometry(1, 1e9, 1e9, 1)},
+        {"fret height 1E-20 and neck 1E-5", makeGeometry(1e-5, 2, 5, 1e-20)},
+    };
+    for (const Case& c : cases) {
+        const double L = c.g.x_sap;
+        std::vector<double> ratios = {2.0, 1.5, 1.0, 3.0};
+        // The flat value itself and its neighbours, where the walk may stop anywhere.
+        for (double d : {L / 2, L / 3, L / 1.5, L * 0.999}) {
+            double r = mirefa::soundingRatio(c.g, d);
+            for (int i = 0; i < 4; ++i)
+                r = std::nextafter(r, 0.0);
+            for (int i = 0; i < 9; ++i, r = std::nextafter(r, INFINITY))
+                ratios.push_back(r);
+        }
+        for (double r : ratios) {
+            SCOPED_TRACE(testing::Message() << c.name << ", r = " << std::hexfloat << r);
+            const FretResult slow = mirefa::searchFretStepByStep(r, c.g);
+            const FretResult fast = mirefa::searchFret(r, c.g);
+            ASSERT_EQ(fast.reached, slow.reached);
+            ASSERT_EQ(fast.steps, slow.steps);
+            ASSERT_EQ(fast.d, slow.d);
+        }
+    }
+}
+
 TEST(FretSearch, PerdeHesaplaKeepsTheOrderOfTheScale) {
     const auto kopru = mirefa::PerdeHesapla({2.0, 0.0, 1.5, 300.0}, initial);
     ASSERT_EQ(kopru.size(), 4u);
