@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <cstdlib>
@@ -77,6 +78,30 @@ void fitCaption(QLabel* label) {
     QFont f = label->font();
     f.setStretch(std::max(50, room * 100 / needed));
     label->setFont(f);
+}
+
+// Wrapping at word boundaries looks for a word's end before it breaks a line
+// inside the word, so each line of a long word scans the rest of it: a word of
+// a megabyte takes minutes. A word this long is broken anywhere in any case, as
+// it is far wider than the box, so such a text wraps anywhere.
+constexpr qsizetype longestWordWrapped = 4096;
+
+QTextOption::WrapMode wrapModeFor(const QString& text) {
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype last = 0;
+    for (qsizetype at = breaks.toNextBoundary(); at != -1; at = breaks.toNextBoundary()) {
+        if (at - last > longestWordWrapped)
+            return QTextOption::WrapAnywhere;
+        last = at;
+    }
+    return QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
+/** Cleared first, so that a change of wrapping never lays out the previous text again. */
+void showDescription(QPlainTextEdit* box, const QString& description) {
+    box->clear();
+    box->setWordWrapMode(wrapModeFor(description));
+    box->setPlainText(description);
 }
 
 const QString unreachable = QStringLiteral("ulaşılamaz");
@@ -320,7 +345,7 @@ void Form1::C_dizi_ac_Click() {
     }
     LoadedScale& scale = *load.scale;
     showText(T_dizidosyasi_dosyaadi, scale.name);
-    T_dizidosyasi_aciklama->setPlainText(scale.description);
+    showDescription(T_dizidosyasi_aciklama, scale.description);
     eleman_sayisi = scale.eleman_sayisi;
     dizi_eleman = std::move(scale.dizi_eleman);
     m_scaleLoaded = true;

@@ -1,9 +1,11 @@
-// PerdeHesapla and the keystroke in a geometry box that recomputes and redraws.
+// PerdeHesapla, the keystroke in a geometry box that recomputes and redraws, and
+// the loading of a scale with a long description.
 #include "form1.h"
 #include "fret_search.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -140,5 +142,36 @@ void BM_KeystrokeExtremeHeight(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeystrokeExtremeHeight)->Unit(benchmark::kMillisecond);
+
+/** Loading a scale whose description is one word of n bytes, laid out in the shown box. */
+void BM_LoadLongDescription(benchmark::State& state) {
+    application();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.scl"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("! long.scl\n!\n");
+        file.write(QByteArray(qsizetype(state.range(0)), 'x'));
+        file.write("\n 1\n!\n2/1\n");
+    }
+    mirefa::Form1 window([&](QWidget*, const QString&, const QString&) { return path; });
+    window.show();
+    auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("T_dizidosyasi_aciklama"));
+    for (auto _ : state) {
+        window.C_dizi_ac_Click();
+        box->viewport()->repaint();
+        state.PauseTiming();
+        box->clear();
+        box->viewport()->repaint();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadLongDescription)
+    ->Arg(16 << 10)
+    ->Arg(64 << 10)
+    ->Arg(256 << 10)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -389,6 +391,47 @@ TEST_F(Form1Test, LargestScale) {
     bar()->setValue(32767);
     EXPECT_EQ(text("T_dizi_eleman_no"), QStringLiteral("32767 / 32767"));
     EXPECT_EQ(str(text("txbUzKopru")), localised("666.663666666674"));
+}
+
+// The lines of the description box as laid out, each as shown.
+QStringList descriptionLines(QPlainTextEdit* box) {
+    box->viewport()->repaint();
+    QStringList lines;
+    const QTextBlock block = box->document()->firstBlock();
+    const QTextLayout* layout = block.layout();
+    for (int i = 0; i < layout->lineCount(); ++i)
+        lines << block.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
+    return lines;
+}
+
+TEST_F(Form1Test, DescriptionOfAMegabyteWithoutBlanks) {
+    auto* description = child<QPlainTextEdit>("T_dizidosyasi_aciklama");
+    const auto wrapsAtBlanks = [&] {
+        const QStringList lines = descriptionLines(description);
+        EXPECT_GT(lines.size(), 1);
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+            EXPECT_TRUE(lines[i].endsWith(QLatin1Char(' '))) << str(lines[i]);
+    };
+    load("long_description.scl");
+    wrapsAtBlanks();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.scl"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray word(1 << 20, 'x');
+    file.write("! long.scl\n!\n" + word + "\n 1\n!\n3/2\n");
+    file.close();
+    load(path);
+    EXPECT_EQ(text("T_dizi_eleman"), QStringLiteral("3/2"));
+    EXPECT_EQ(description->toPlainText(), QString::fromLatin1(word));
+    const QStringList lines = descriptionLines(description);
+    EXPECT_GT(lines.size(), 1000);
+    EXPECT_EQ(lines.join(QString()).size(), word.size());
+
+    // An ordinary description after it wraps at its blanks again.
+    load("long_description.scl");
+    wrapsAtBlanks();
 }
 
 TEST_F(Form1Test, FretHeightFarBeyondTheNeck) {
