@@ -41,25 +41,36 @@ CentErrorRule pitchCentError(float herz1, float midicent0, float bazfrekans, flo
 inline constexpr int maxBound = 32766;
 
 /**
- * The rows of the last search. A row is kept as its numerator F of the
- * fractional part and its denominator H, and is rebuilt on reading with the
- * same arithmetic the search used, so it reads back bit for bit as found. Four
- * bytes a row keep a list of millions of rows small and quick to build.
+ * The rows of the last search. Rows are kept as runs: a numerator F of the
+ * fractional part with consecutive accepted denominators H. A row is rebuilt
+ * on reading with the same arithmetic the search used, so it reads back bit
+ * for bit as found. A numerator's accepted denominators mostly form one run,
+ * so even 50 million rows take a few hundred kilobytes.
  */
 class Sonuclar {
 public:
-    std::size_t size() const { return m_cells.size(); }
-    bool empty() const { return m_cells.empty(); }
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
     /** Row i, counted from 0; std::out_of_range past the end. */
     sonuc at(std::size_t i) const;
+    /** The runs kept, for a look at the memory a list takes. */
+    std::size_t runCount() const { return m_runs.size(); }
 
 private:
     friend std::size_t kesirara(Sonuclar&, float, float, int, bool, CentErrorRule);
-    struct Cell {
+    struct Run {
+        std::size_t first; ///< the row number of its first row
+        std::int32_t count;
         std::int16_t F;
-        std::int16_t H;
+        std::int16_t H; ///< its first denominator
     };
-    std::vector<Cell> m_cells;
+    /** Appends rows (F, H) to (F, H + count - 1), joining them to the last run where they follow
+     * it. */
+    void append(int F, int H, int count);
+    void clear();
+
+    std::vector<Run> m_runs;
+    std::size_t m_size = 0;
     float m_ratio = 1;
     float m_whole = 1;
     CentErrorRule m_centhata;
@@ -69,10 +80,11 @@ private:
  * Replaces sonuclar by the rows of the walk over F = 0..bound, H = F+1..bound
  * and returns their count. With tightening, each accepted row's relative error
  * becomes the tolerance. Visits only the narrow band of denominators around
- * F / (ratio - W) that can pass either test, so the worst case of 50,005,000
- * candidates takes milliseconds, with exactly the rows and the stop of the full
- * walk. Throws std::invalid_argument for a bound outside 0..maxBound or a
- * ratio that is not positive and finite.
+ * F / (ratio - W) that can pass either test, and within it tests one by one
+ * only the candidates near the edges of the tolerance and near the stop: the
+ * others are accepted as whole runs. The worst case of 50,005,000 candidates
+ * takes milliseconds, with exactly the rows and the stop of the full walk. Throws
+ * std::invalid_argument for a bound outside 0..maxBound or a ratio that is not positive and finite.
  */
 std::size_t kesirara(Sonuclar& sonuclar, float ratio, float tolerance, int bound, bool tightening,
                      CentErrorRule centhata);

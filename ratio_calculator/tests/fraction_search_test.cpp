@@ -1,9 +1,11 @@
+#include "fraction_input.h"
 #include "fraction_search.h"
 #include "literal_walk.h"
 #include "pitch.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -14,6 +16,7 @@ namespace {
 using testing::literalWalk;
 
 const float centadim = centStep();
+constexpr std::size_t page = pageRows;
 const float bazfrekans = baseFrequency(centadim);
 
 struct Fraction {
@@ -261,7 +264,7 @@ TEST(FractionSearchDifferential, ChosenCases) {
 TEST(FractionSearchDifferential, RandomFractionsAndTolerances) {
     std::mt19937 rng(20261211);
     std::uniform_int_distribution<int> part(1, 10000);
-    std::uniform_int_distribution<int> kind(0, 5);
+    std::uniform_int_distribution<int> kind(0, 6);
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     for (int i = 0; i < 3000; ++i) {
         DifferentialCase c{};
@@ -276,6 +279,9 @@ TEST(FractionSearchDifferential, RandomFractionsAndTolerances) {
             break;
         case 2: // a pitch ratio within a few octaves
             c.ratio = static_cast<float>(std::pow(2.0, (part(rng) % 5000 - 2500) / 1200.0));
+            break;
+        case 3: // large, up to where W * H no longer fits the single arithmetic
+            c.ratio = static_cast<float>(std::pow(10.0, 1 + 7 * unit(rng)));
             break;
         default: // any real from 0.01 to 20
             c.ratio = 0.01f + 20.0f * unit(rng);
@@ -297,6 +303,42 @@ TEST(FractionSearchDifferential, RandomFractionsAndTolerances) {
         if (HasFailure())
             return;
     }
+}
+
+// The largest list the fraction finder can give: every candidate is a row. The
+// rows are counted and any page is rebuilt, bit for bit as the walk finds it.
+TEST(FractionSearchDifferential, FiftyMillionRowsAtRandomPages) {
+    const float ratio = 9999999.0f / 100000.0f;
+    const CentErrorRule rule = fractionCentError(ratio, centadim);
+    Sonuclar fast;
+    ASSERT_EQ(kesirara(fast, ratio, 0.01f, 10000, false, rule), 50'005'000u);
+    EXPECT_LE(fast.runCount(), 3u * 10000) << "a few runs a numerator";
+
+    std::mt19937_64 rng(20261211);
+    std::vector<std::size_t> pages = {0, fast.size() - page};
+    for (int i = 0; i < 40; ++i)
+        pages.push_back(rng() % (fast.size() - page));
+    std::sort(pages.begin(), pages.end());
+    std::vector<std::pair<std::size_t, sonuc>> expected;
+    std::size_t index = 0;
+    auto next = pages.begin();
+    literalWalk(
+        [&](const sonuc& row) {
+            while (next != pages.end() && *next + page <= index)
+                ++next;
+            if (next != pages.end() && index >= *next)
+                expected.emplace_back(index, row);
+            ++index;
+        },
+        ratio, 0.01f, 10000, false, rule);
+    ASSERT_EQ(index, fast.size());
+    for (const auto& [i, row] : expected) {
+        const sonuc got = fast.at(i);
+        ASSERT_TRUE(got.pay == row.pay && got.payda == row.payda && got.deger == row.deger &&
+                    got.centhata == row.centhata && got.bagilhata == row.bagilhata)
+            << "row " << i + 1 << ": " << describe(got) << " vs " << describe(row);
+    }
+    EXPECT_THROW(fast.at(fast.size()), std::out_of_range);
 }
 
 } // namespace

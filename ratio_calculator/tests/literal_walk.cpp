@@ -8,8 +8,14 @@ namespace bexaro::testing {
 
 WalkEnd literalWalk(std::vector<sonuc>& sonuclar, float ratio, float tolerance, int bound,
                     bool tightening, const CentErrorRule& centhata) {
-    WalkEnd end;
     sonuclar.clear();
+    return literalWalk([&](const sonuc& row) { sonuclar.push_back(row); }, ratio, tolerance, bound,
+                       tightening, centhata);
+}
+
+WalkEnd literalWalk(const std::function<void(const sonuc&)>& row, float ratio, float tolerance,
+                    int bound, bool tightening, const CentErrorRule& centhata) {
+    WalkEnd end;
     const float W = static_cast<float>(runtime::floorValue(ratio));
     for (int F = 0; F <= bound; ++F) {
         for (int H = F + 1; H <= bound; ++H) {
@@ -18,18 +24,17 @@ WalkEnd literalWalk(std::vector<sonuc>& sonuclar, float ratio, float tolerance, 
             const float V = static_cast<float>(N / H);
             const float e = static_cast<float>(std::fabs(double{ratio} - double{V}) / ratio);
             if (e < tolerance) {
-                sonuclar.push_back({N, double(H), V, centhata(V), e});
+                row({N, double(H), V, centhata(V), e});
+                ++end.rows;
                 if (tightening)
                     tolerance = e;
             }
             if (runtime::roundTo(V, 5) == runtime::roundTo(ratio, 4)) {
                 end.stoppedAt = std::make_pair(F, H);
-                end.rows = sonuclar.size();
                 return end;
             }
         }
     }
-    end.rows = sonuclar.size();
     return end;
 }
 

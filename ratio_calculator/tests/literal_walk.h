@@ -4,6 +4,7 @@
 
 #include "fraction_search.h"
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -14,6 +15,10 @@ struct WalkEnd {
     std::optional<std::pair<int, int>> stoppedAt; // (F, H) of the matching candidate
     long long visited = 0;
 };
+
+/** The walk handing each accepted row to `row` instead of keeping it. */
+WalkEnd literalWalk(const std::function<void(const sonuc&)>& row, float ratio, float tolerance,
+                    int bound, bool tightening, const CentErrorRule& centhata);
 
 WalkEnd literalWalk(std::vector<sonuc>& sonuclar, float ratio, float tolerance, int bound,
                     bool tightening, const CentErrorRule& centhata);
