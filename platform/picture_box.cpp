@@ -124,6 +124,7 @@ void PictureBox::clear() {
     }
     m_currentX = m_scaleLeft;
     m_currentY = m_scaleTop;
+    m_lastInk.clear();
     update();
 }
 
@@ -226,7 +227,7 @@ void PictureBox::circle(double x, double y, double radius, Colour outline) {
 }
 
 double PictureBox::textWidth(const QString& text) const {
-    const double px = QFontMetricsF(font()).horizontalAdvance(text);
+    const double px = layOutPrint(font(), text, QPoint(0, 0)).advance;
     return px * m_scaleWidth / m_image.width();
 }
 
@@ -237,16 +238,23 @@ double PictureBox::textHeight() const {
 
 void PictureBox::print(const QString& text) {
     syncSize();
-    if (!text.isEmpty()) {
-        QFont f = font();
-        f.setStyleStrategy(QFont::NoAntialias);
-        QPainter p(&m_image);
-        p.setFont(f);
-        p.setPen(QColor(toQRgb(m_fore)));
-        const QPoint at = toPixel(m_currentX, m_currentY);
-        p.drawText(QPointF(at.x(), at.y() + QFontMetricsF(f).ascent()), text);
-    }
-    m_currentX += textWidth(text);
+    const QPoint at = toPixel(m_currentX, m_currentY);
+    const int baseline = at.y() + int(std::nearbyint(QFontMetricsF(font()).ascent()));
+    const bool continues = m_currentX == m_inkEndX && m_currentY == m_inkEndY;
+    if (!continues)
+        m_lastInk.clear();
+    PrintedText printed = layOutPrint(font(), text, QPoint(at.x(), baseline), m_lastInk);
+    for (const CharacterInk& ink : printed.characters)
+        for (int y = ink.rect.top(); y <= ink.rect.bottom(); ++y)
+            for (int x = ink.rect.left(); x <= ink.rect.right(); ++x)
+                if (ink.hasInk(x, y))
+                    setPixel(x, y, m_fore);
+    // Blanks alone leave the ink before as the neighbour of what follows.
+    if (!printed.characters.empty())
+        m_lastInk = std::move(printed.characters);
+    m_currentX += printed.advance * m_scaleWidth / m_image.width();
+    m_inkEndX = m_currentX;
+    m_inkEndY = m_currentY;
     update();
 }
 

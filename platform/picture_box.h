@@ -3,10 +3,13 @@
 // it, with scales, pens, circles, printed text, raster copies and pixel reads.
 // Drawing is aliased and exact: a pixel read returns the colour drawn.
 
+#include "printed_text.h"
+
 #include <QImage>
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 namespace platform {
 
@@ -102,7 +105,11 @@ public:
     double currentY() const { return m_currentY; }
     void setCurrentX(double x) { m_currentX = x; }
     void setCurrentY(double y) { m_currentY = y; }
-    /** Prints text at the print position in the foreground colour; the position moves past it. */
+    /**
+     * Prints text at the print position in the foreground colour; the position
+     * moves past it. Every character stays visible: its ink keeps a blank pixel
+     * from the ink before it, also from a print that ended at this position.
+     */
     void print(const QString& text);
     /** Prints text and moves the print position to the start of the next line. */
     void printLine(const QString& text = QString());
@@ -112,7 +119,7 @@ public:
      * when the position is already past it.
      */
     void tab(int column);
-    /** Width and height of a text in the box's font, in the box's scale. */
+    /** Width of a text as print() lays it out, and the line height, in the box's scale. */
     double textWidth(const QString& text) const;
     double textHeight() const;
 
@@ -164,6 +171,10 @@ private:
     double m_scaleHeight = 0;
     double m_currentX = 0;
     double m_currentY = 0;
+    // The characters of the last print and where it left the print position.
+    std::vector<CharacterInk> m_lastInk;
+    double m_inkEndX = 0;
+    double m_inkEndY = 0;
 };
 
 } // namespace platform

@@ -1,3 +1,4 @@
+#include "ink_marks.h"
 #include "picture_box.h"
 
 #include <QSignalSpy>
@@ -285,6 +286,44 @@ TEST(PictureBox, printedTextStandsAtTheColumnAndLineGiven) {
     b.box.tab(10);
     b.box.tab(2);
     EXPECT_DOUBLE_EQ(b.box.currentY(), 1 + 2 * b.box.textHeight());
+}
+
+TEST(PictureBox, everyPrintedCharacterIsAMarkOfItsOwn) {
+    // After a "1" the point once fell on the foot of the 1: 1.5 printed as "15".
+    const char* const cases[] = {
+        "1.5",   "1.496855", "1,5",      "-1.25",    "-0,5",
+        " .75",  "11.11",    "-40.0001", "1,1-1.1",  "100000002004087734272.",
+        "3 / 2", "-.000615", "7.",       "0.001171", "1.4983258"};
+    for (const char* c : cases) {
+        // The print position lands between pixels as the columns of a list do.
+        for (double x : {2.0, 2.25, 2.5, 2.75}) {
+            SCOPED_TRACE(testing::Message() << '"' << c << "\" at " << x);
+            Box b(400, 30);
+            b.box.setForeColour(rgb(255, 0, 0));
+            b.box.setCurrentX(x);
+            b.box.setCurrentY(1);
+            b.box.print(c);
+            platform::testing::expectEveryCharacterVisible(b.box.image(), c, qRgb(255, 0, 0));
+            // Sharp text: nothing but the text colour on the background.
+            for (int y = 0; y < 30; ++y)
+                for (int px = 0; px < 400; ++px)
+                    ASSERT_TRUE(b.at(px, y) == platform::white || b.at(px, y) == rgb(255, 0, 0));
+        }
+    }
+}
+
+TEST(PictureBox, aPrintThatGoesOnWhereTheLastEndedKeepsItsCharactersApart) {
+    Box whole(100, 30), pieces(100, 30);
+    for (Box* b : {&whole, &pieces})
+        b->box.setForeColour(rgb(255, 0, 0));
+    whole.box.print("1.5");
+    pieces.box.print("1");
+    pieces.box.print(".");
+    pieces.box.print("5");
+    platform::testing::expectEveryCharacterVisible(pieces.box.image(), "1.5", qRgb(255, 0, 0));
+    EXPECT_EQ(pieces.box.image(), whole.box.image());
+    EXPECT_DOUBLE_EQ(pieces.box.currentX(), whole.box.currentX());
+    EXPECT_DOUBLE_EQ(whole.box.currentX(), whole.box.textWidth("1.5"));
 }
 
 TEST(PictureBox, drawingSurvivesResizeAndClearRestoresThePicture) {

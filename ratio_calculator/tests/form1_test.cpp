@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "fraction_input.h"
 
+#include "ink_marks.h"
 #include "message_box.h"
 #include "picture_box.h"
 #include "separator.h"
@@ -14,6 +15,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace bexaro {
 namespace {
@@ -322,6 +325,37 @@ TEST_F(Form1Test, FractionFinderListsInRed) {
         EXPECT_GT(pixelsOf(red), 0);
         EXPECT_EQ(pixelsOf(blue), 0);
         EXPECT_EQ(picture()->image(), expectedList(1, c.rows, 1, red));
+    }
+}
+
+TEST_F(Form1Test, PrintedRowsShowEveryCharacter) {
+    // The point after a "1" once vanished into the 1's foot: 3/2 showed 15, 238/159 1496855.
+    struct Case {
+        const char* name;
+        std::function<void()> search;
+        platform::Colour colour;
+    };
+    const Case cases[] = {
+        {"3/2 from the fraction", [this] { findFraction("3/2"); }, red},
+        {"238/159 from the pitches 6000 and 6700",
+         [this] {
+             setPitch(1, 67, 0);
+             click("oranla");
+         },
+         blue},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.search();
+        QString row;
+        for (const std::string& item : rowItems(form.results().at(0)))
+            row += QString::fromStdString(item);
+        // The first line of the list, printed from the top (1).
+        const int lineBottom = int(1 + picture()->textHeight());
+        const QImage line = picture()->image().copy(0, 0, picture()->image().width(), lineBottom);
+        const platform::Colour k = c.colour;
+        platform::testing::expectEveryCharacterVisible(
+            line, row, qRgb(platform::redOf(k), platform::greenOf(k), platform::blueOf(k)));
     }
 }
 
