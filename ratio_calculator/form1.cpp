@@ -5,6 +5,7 @@
 #include "message_box.h"
 #include "numbers.h"
 #include "picture_box.h"
+#include "scroll_keys.h"
 #include "twips.h"
 #include "window_runtime.h"
 
@@ -74,6 +75,7 @@ QScrollBar* slider(QWidget* parent, const QString& name, int top, int minimum, i
     s->setSingleStep(1);
     s->setPageStep(1);
     s->setFocusPolicy(Qt::StrongFocus);
+    platform::installScrollKeys(s);
     platform::placeTwips(s, 240, top, 3480, 255);
     return s;
 }
@@ -195,6 +197,7 @@ void Form1::buildResultsFrame() {
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(1);
     VScroll1->setFocusPolicy(Qt::StrongFocus);
+    platform::installScrollKeys(VScroll1);
     VScroll1->hide();
 
     for (QLabel* readout : {centfark, reeloran, reoran})

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace bexaro {
 namespace {
@@ -271,6 +272,55 @@ TEST_F(Form1Test, SlidersUpdateEveryReadout) {
     setPitch(1, 60, 0);
     EXPECT_EQ(text("centfark"), "700");
     EXPECT_EQ(text("reeloran"), QString::fromStdString(localised(".667412")));
+}
+
+TEST_F(Form1Test, KeysMoveTheBarsAsTheirArrowsDo) {
+    // Right and Up once lowered a slider, Left and Down raised it.
+    findFraction("1.41421/1"); // 41 rows: the list bar shows
+    struct Case {
+        const char* name;
+        const char* bar;
+        int from;
+        Qt::Key key;
+        double clickAt; // along the bar: the arrows at its ends, the groove near them
+        int to;
+    };
+    const Case cases[] = {
+        {"Right, semitones", "HScroll1(0)", 60, Qt::Key_Right, 0.98, 61},
+        {"Left, semitones", "HScroll1(0)", 60, Qt::Key_Left, 0.02, 59},
+        {"Up, cents", "HScroll2(1)", 0, Qt::Key_Up, 0.02, -1},
+        {"Down, cents", "HScroll2(1)", 0, Qt::Key_Down, 0.98, 1},
+        {"Page Down, cents", "HScroll2(0)", 10, Qt::Key_PageDown, 0.9, 11},
+        {"Page Up, semitones", "HScroll1(1)", 60, Qt::Key_PageUp, 0.1, 59},
+        {"Down, list", "VScroll1", 5, Qt::Key_Down, 0.99, 6},
+        {"Up, list", "VScroll1", 5, Qt::Key_Up, 0.01, 4},
+        {"Right, list", "VScroll1", 5, Qt::Key_Right, 0.99, 6},
+        {"Page Up, list", "VScroll1", 5, Qt::Key_PageUp, 0.05, 4},
+    };
+    // What the window shows, to be the same after a key as after the click.
+    const auto shown = [this] {
+        QStringList texts;
+        for (const char* name : {"midicent1(0)", "sapma1(0)", "midicent1(1)", "sapma1(1)"})
+            texts << text(name);
+        texts << text("centfark") << text("reeloran");
+        return std::pair(texts, picture()->image());
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QScrollBar* bar = scroll(c.bar);
+        const QPoint at = bar->orientation() == Qt::Horizontal
+                              ? QPoint(int(c.clickAt * bar->width()), bar->height() / 2)
+                              : QPoint(bar->width() / 2, int(c.clickAt * bar->height()));
+        bar->setValue(c.from);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, at);
+        ASSERT_EQ(bar->value(), c.to);
+        const auto afterClick = shown();
+        bar->setValue(c.from);
+        QTest::keyClick(bar, c.key);
+        EXPECT_EQ(bar->value(), c.to);
+        EXPECT_EQ(shown(), afterClick);
+        bar->setValue(c.from);
+    }
 }
 
 TEST_F(Form1Test, BadFractionsGetTheirMessages) {
