@@ -12,12 +12,15 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsColorizeEffect>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -102,6 +105,34 @@ void showDescription(QPlainTextEdit* box, const QString& description) {
     box->clear();
     box->setWordWrapMode(wrapModeFor(description));
     box->setPlainText(description);
+}
+
+/** The width that a line box gives its text, as the box lays it out. */
+int textRoom(const QLineEdit* box) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    const QRect contents = box->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, box)
+                               .marginsRemoved(box->textMargins());
+    return contents.width() - 2 * 2; // the box keeps two pixels clear on either side
+}
+
+/**
+ * An output too narrow for its longest values (the open string of a neck
+ * written with an exponent) narrows its text instead of cutting it.
+ */
+void showFitted(QLineEdit* box, const QString& value) {
+    QFont font = box->font();
+    font.setStretch(QFont::Unstretched);
+    const int needed = QFontMetrics(font).horizontalAdvance(value);
+    const int room = textRoom(box) - 1;
+    if (needed > room && needed > 0)
+        font.setStretch(std::max(50, room * 100 / needed));
+    box->setFont(font);
+    showText(box, value);
 }
 
 const QString unreachable = QStringLiteral("ulaşılamaz");
@@ -210,18 +241,18 @@ void Form1::buildControls() {
     label(Frame2, "Label6", "Dizi Dosyası :", 120, 720, 1215, 255);
     T_dizidosyasi_dosyaadi =
         textBox(Frame2, "T_dizidosyasi_dosyaadi", "", 1560, 660, 2775, 285, false);
-    T_dizidosyasi_dosyaadi->setEnabled(false);
+    T_dizidosyasi_dosyaadi->setReadOnly(true);
     label(Frame2, "Label7", "Tanımlama Bilgisi :", 120, 1020, 1455, 255);
     T_dizidosyasi_aciklama = new QPlainTextEdit(Frame2);
     name(T_dizidosyasi_aciklama, "T_dizidosyasi_aciklama");
     platform::placeTwips(T_dizidosyasi_aciklama, 1560, 1020, 2775, 495);
-    T_dizidosyasi_aciklama->setEnabled(false);
+    T_dizidosyasi_aciklama->setReadOnly(true);
     label(Frame2, "Label9", "Dizi Elemanları :", 120, 1560, 1335, 255);
     T_dizi_eleman = textBox(Frame2, "T_dizi_eleman", "", 1560, 1560, 2775, 285, false);
-    T_dizi_eleman->setEnabled(false);
+    T_dizi_eleman->setReadOnly(true);
     label(Frame2, "Label11", "Perde Oranı :", 120, 1860, 1335, 255);
     T_perde_oran = textBox(Frame2, "T_perde_oran", "", 1560, 1860, 2775, 285, false);
-    T_perde_oran->setEnabled(false);
+    T_perde_oran->setReadOnly(true);
     HS_kaydirma = new QScrollBar(Qt::Horizontal, Frame2);
     name(HS_kaydirma, "HS_kaydirma");
     platform::placeTwips(HS_kaydirma, 1560, 2160, 1935, 255);
@@ -230,11 +261,14 @@ void Form1::buildControls() {
     HS_kaydirma->setSingleStep(1);
     HS_kaydirma->setPageStep(1);
     HS_kaydirma->setEnabled(false);
-    T_dizi_eleman_no = textBox(Frame2, "T_dizi_eleman_no", "", 3600, 2160, 735, 285, true);
+    HS_kaydirma->setFocusPolicy(Qt::TabFocus); // the keyboard browses the frets too
+    // The fret readouts reach to the frame's right margin, so that fifteen digits,
+    // a sign and an exponent, or "32767 / 32767", show whole.
+    T_dizi_eleman_no = textBox(Frame2, "T_dizi_eleman_no", "", 3600, 2160, 1575, 285, true);
     label(Frame2, "Label12(0)", "Bu Perdenin Eşiğe Uzaklığı (mm) :", 150, 2490, 2370, 195);
-    txbUzEsik = textBox(Frame2, "txbUzEsik", "", 2760, 2430, 735, 285, true);
+    txbUzEsik = textBox(Frame2, "txbUzEsik", "", 2760, 2430, 2415, 285, true);
     label(Frame2, "Label12(1)", "Bu Perdenin Köprüye Uzaklığı (mm) :", 150, 2790, 2565, 195);
-    txbUzKopru = textBox(Frame2, "txbUzKopru", "", 2760, 2730, 735, 285, true);
+    txbUzKopru = textBox(Frame2, "txbUzKopru", "", 2760, 2730, 2415, 285, true);
     label(Frame2, "Label13", "Diziyi İncelerken :", 120, 3180, 1245, 195);
     Ch_opt_ciz_gorperde = checkBox(Frame2, "Ch_opt_ciz_gorperde", 1590, 3150, true);
     ClickLabel* Lbl_opt_ciz_gorperde = clickLabel(
@@ -247,6 +281,8 @@ void Form1::buildControls() {
     C_dizi_ac = new QPushButton(QStringLiteral("Scala Dizi Dosyası &Aç..."), this);
     name(C_dizi_ac, "C_dizi_ac");
     platform::placeTwips(C_dizi_ac, 5310, 360, 4215, 375);
+    // The keyboard meets it after the geometry, before the scale that it opens.
+    setTabOrder(Ch_opt_ciz_bostel, C_dizi_ac);
 
     label(this, "Label8", "Temsili Görüntü", 120, 3720, 8655, 255);
     P_grafik = new platform::PictureBox(this);
@@ -279,16 +315,82 @@ void Form1::toggleFromLabel(QCheckBox* box) {
 bool Form1::C_hesapla_Click() {
     const GeometryReading reading =
         readGeometry(text(T_x_sap), text(T_hesik_sap), text(T_hesik_govde), text(T_hperde));
+    showGeometryFaults(reading);
     if (!reading.geometry)
         return false;
     m_geometry = *reading.geometry;
-    showText(T_x_telbos, text(runtime::numberToText(m_geometry.x_telbos)));
+    showFitted(T_x_telbos, text(runtime::numberToText(m_geometry.x_telbos)));
     ResimTemizle(*P_grafik, m_geometry);
     if (ticked(Ch_opt_ciz_bostel))
         CizBosTel(*P_grafik, m_geometry);
     if (ticked(Ch_opt_ciz_sapesik))
         CizSap(*P_grafik, m_geometry);
     return true;
+}
+
+void Form1::showGeometryFaults(const GeometryReading& reading) {
+    QLineEdit* boxes[] = {T_x_sap, T_hesik_sap, T_hesik_govde, T_hperde};
+    for (std::size_t i = 0; i < 4; ++i) {
+        QLineEdit* box = boxes[i];
+        const GeometryFault fault = reading.faults[i];
+        // Only the colours set here are the box's own; the rest follow the window.
+        QPalette palette;
+        if (fault != GeometryFault::none)
+            palette.setColor(QPalette::Base, QColor(255, 215, 215));
+        box->setPalette(palette);
+        box->setToolTip(fault == GeometryFault::none
+                            ? QString()
+                            : geometryFaultTip(static_cast<GeometryBox>(i), fault, box->text()));
+    }
+
+    // What is shown stays, but as the result of the last geometry that could be used.
+    const bool stale = !reading.geometry;
+    for (QLineEdit* readout : {T_x_telbos, txbUzEsik, txbUzKopru}) {
+        QPalette palette;
+        if (stale)
+            palette.setColor(QPalette::Text,
+                             readout->palette().color(QPalette::Disabled, QPalette::Text));
+        readout->setPalette(palette);
+        readout->setToolTip(stale ? QStringLiteral("Bu değer son geçerli geometriye göre "
+                                                   "hesaplandı; geometri kutusu düzeltilince "
+                                                   "yenilenir.")
+                                  : QString());
+    }
+    if (stale && !P_grafik->graphicsEffect()) {
+        auto* grey = new QGraphicsColorizeEffect(P_grafik);
+        grey->setColor(QColor(160, 160, 160));
+        P_grafik->setGraphicsEffect(grey);
+    } else if (!stale) {
+        P_grafik->setGraphicsEffect(nullptr);
+    }
+    P_grafik->setToolTip(stale ? QStringLiteral("Çizim son geçerli geometriye göre; geometri "
+                                                "kutusu düzeltilince yenilenir.")
+                               : QString());
+}
+
+QString Form1::geometryFaultTip(GeometryBox box, GeometryFault fault, const QString& typed) {
+    QString reason;
+    switch (fault) {
+    case GeometryFault::none:
+        return QString();
+    case GeometryFault::notANumber:
+        reason =
+            typed.trimmed().isEmpty() ? QStringLiteral("Kutu boş.") : QStringLiteral("Sayı değil.");
+        break;
+    case GeometryFault::notPositive:
+        reason = QStringLiteral("Sıfırdan büyük olmalı.");
+        break;
+    case GeometryFault::tooLarge:
+        reason = QStringLiteral("Hesap için çok büyük.");
+        break;
+    }
+    const bool length = box == GeometryBox::x_sap;
+    const QString expected =
+        length ? QStringLiteral("sıfırdan büyük bir uzunluk") : QStringLiteral("bir yükseklik");
+    const QString example = text(runtime::numberToText(length ? 647.5 : 0.5));
+    return QStringLiteral("%1 Beklenen: milimetre olarak %2, ondalık ayırıcı \"%3\", örneğin "
+                          "%4.")
+        .arg(reason, expected, QString(QChar::fromLatin1(runtime::decimalSeparator())), example);
 }
 
 void Form1::geometryEdited() {

@@ -58,6 +58,8 @@ private:
     void geometryEdited();
     void toggleFromLabel(QCheckBox* box);
     QString geometryProblem(GeometryBox box) const;
+    void showGeometryFaults(const GeometryReading& reading);
+    static QString geometryFaultTip(GeometryBox box, GeometryFault fault, const QString& typed);
 
     FileChooser m_chooseFile;
     QString m_lastFolder;

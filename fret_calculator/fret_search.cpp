@@ -22,37 +22,39 @@ GeometryReading readGeometry(const std::string& x_sap, const std::string& hesik_
                              const std::string& hesik_govde, const std::string& hperde) {
     GeometryReading result;
     const std::string* texts[] = {&x_sap, &hesik_sap, &hesik_govde, &hperde};
-    const GeometryBox boxes[] = {GeometryBox::x_sap, GeometryBox::hesik_sap,
-                                 GeometryBox::hesik_govde, GeometryBox::hperde};
     double values[4] = {};
-    for (int i = 0; i < 4; ++i) {
+    // Every box is read, so that each one that cannot be used can be marked.
+    for (std::size_t i = 0; i < 4; ++i) {
         try {
             values[i] = runtime::readReal(*texts[i]);
         } catch (const runtime::TypeMismatch&) {
-            result.badBox = boxes[i];
-            return result;
+            result.faults[i] = GeometryFault::notANumber;
         } catch (const runtime::Overflow&) {
-            result.badBox = boxes[i];
-            return result;
+            result.faults[i] = GeometryFault::tooLarge;
         }
     }
-    if (!(values[0] > 0)) {
-        result.badBox = GeometryBox::x_sap;
-        return result;
-    }
-    const Geometry g = makeGeometry(values[0], values[1], values[2], values[3]);
-    // Squares beyond the double range would turn the model into infinities and NaNs.
-    const double dn = g.hesik_sap - g.hperde;
-    const double db = g.hesik_govde - g.hperde;
-    if (!std::isfinite(g.x_telbos) || !std::isfinite(dn * dn + db * db)) {
-        int largest = 0;
-        for (int i = 1; i < 4; ++i)
+    if (result.faults[0] == GeometryFault::none && !(values[0] > 0))
+        result.faults[0] = GeometryFault::notPositive;
+    if (result.faults == std::array<GeometryFault, 4>{}) {
+        const Geometry g = makeGeometry(values[0], values[1], values[2], values[3]);
+        // Squares beyond the double range would turn the model into infinities and NaNs.
+        const double dn = g.hesik_sap - g.hperde;
+        const double db = g.hesik_govde - g.hperde;
+        if (std::isfinite(g.x_telbos) && std::isfinite(dn * dn + db * db)) {
+            result.geometry = g;
+            return result;
+        }
+        std::size_t largest = 0;
+        for (std::size_t i = 1; i < 4; ++i)
             if (std::abs(values[i]) > std::abs(values[largest]))
                 largest = i;
-        result.badBox = boxes[largest];
-        return result;
+        result.faults[largest] = GeometryFault::tooLarge;
     }
-    result.geometry = g;
+    for (std::size_t i = 0; i < 4; ++i)
+        if (result.faults[i] != GeometryFault::none) {
+            result.badBox = static_cast<GeometryBox>(i);
+            break;
+        }
     return result;
 }
 

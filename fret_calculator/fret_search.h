@@ -2,6 +2,7 @@
 // The geometry of the instrument and the fret search: where each fret must
 // stand so that the string pressed onto it sounds the scale's ratio.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,16 +28,23 @@ Geometry makeGeometry(double x_sap, double hesik_sap, double hesik_govde, double
 /** Which geometry box holds a text that cannot be used. */
 enum class GeometryBox { x_sap, hesik_sap, hesik_govde, hperde };
 
-/** A geometry read from the boxes, or the first box whose text cannot be used. */
+/** Why a geometry box's text cannot be used. */
+enum class GeometryFault { none, notANumber, notPositive, tooLarge };
+
+/** A geometry read from the boxes, or what is wrong with each box. */
 struct GeometryReading {
     std::optional<Geometry> geometry;
-    GeometryBox badBox = GeometryBox::x_sap;
+    GeometryBox badBox = GeometryBox::x_sap; // the first box with a fault
+    std::array<GeometryFault, 4> faults{};   // one per box, in the order of GeometryBox
 };
 
 /**
  * Reads the four boxes strictly with the regional separator. A text that is
- * not a number, a neck length of 0 or below, and a geometry whose open string
- * is too long for a double leave `geometry` empty and name the box.
+ * not a number (empty, a wrong separator), a number beyond the double range, a
+ * neck length of 0 or below, and a geometry whose open string is too long for a
+ * double leave `geometry` empty and give every box its fault: readGeometry("-5",
+ * "x", "5", "1") faults x_sap as notPositive and hesik_sap as notANumber. The
+ * open string's overflow is charged to the box of the largest magnitude.
  */
 GeometryReading readGeometry(const std::string& x_sap, const std::string& hesik_sap,
                              const std::string& hesik_govde, const std::string& hperde);

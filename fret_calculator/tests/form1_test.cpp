@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using platform::black;
@@ -31,6 +33,32 @@ QString fixture(const char* name) {
 
 std::string str(const QString& s) {
     return s.toStdString();
+}
+
+/** The darkest grey level inside a control, its frame left out: 0 for black text. */
+int darkest(QWidget* w) {
+    const QImage image = w->grab().toImage();
+    int level = 255;
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x)
+            level = std::min(level, qGray(image.pixel(x, y)));
+    return level;
+}
+
+/** True when the box shows its whole text: showing the start and showing the end look the same. */
+bool showsWholeText(QLineEdit* box) {
+    const int at = box->cursorPosition();
+    box->setCursorPosition(0);
+    const QImage start = box->grab().toImage();
+    box->setCursorPosition(int(box->text().size()));
+    const QImage end = box->grab().toImage();
+    box->setCursorPosition(at);
+    return start == end;
+}
+
+/** The colour of a box's background, left of its right-aligned text. */
+QColor background(QLineEdit* box) {
+    return box->grab().toImage().pixelColor(4, box->height() / 2);
 }
 
 class Form1Test : public ::testing::Test {
@@ -53,6 +81,28 @@ protected:
     QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
     QString text(const char* name) { return box(name)->text(); }
     QScrollBar* bar() { return child<QScrollBar>("HS_kaydirma"); }
+    /** The lightest and the darkest grey with which the window shows the drawing's black. */
+    std::pair<int, int> shownBlack() {
+        const QImage drawn = picture()->image();
+        const QImage shown = window.grab().toImage();
+        const QPoint origin = picture()->mapTo(&window, picture()->contentsRect().topLeft());
+        int lightest = 0, darkest = 255, count = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (QColor(drawn.pixel(x, y)) == QColor(Qt::black)) {
+                    const int grey = qGray(shown.pixel(origin + QPoint(x, y)));
+                    lightest = std::max(lightest, grey);
+                    darkest = std::min(darkest, grey);
+                    ++count;
+                }
+        EXPECT_GT(count, 0);
+        return {lightest, darkest};
+    }
+    void tab() {
+        QWidget* from = window.focusWidget();
+        ASSERT_NE(from, nullptr);
+        QTest::keyClick(from, Qt::Key_Tab);
+    }
     platform::PictureBox* picture() { return child<platform::PictureBox>("P_grafik"); }
 
     void load(const QString& path) {
@@ -83,26 +133,29 @@ TEST_F(Form1Test, OpeningState) {
     struct Case {
         const char* name;
         const char* text;
-        bool enabled;
+        bool readOnly;
     };
     const Case boxes[] = {
-        {"T_x_sap", "1000", true},
-        {"T_hesik_sap", "2", true},
-        {"T_hesik_govde", "5", true},
-        {"T_hperde", "1", true},
-        {"T_dizidosyasi_dosyaadi", "", false},
-        {"T_dizi_eleman", "", false},
-        {"T_perde_oran", "", false},
-        {"T_dizi_eleman_no", "", true},
-        {"txbUzEsik", "", true},
-        {"txbUzKopru", "", true},
+        {"T_x_sap", "1000", false},
+        {"T_hesik_sap", "2", false},
+        {"T_hesik_govde", "5", false},
+        {"T_hperde", "1", false},
+        {"T_dizidosyasi_dosyaadi", "", true},
+        {"T_dizi_eleman", "", true},
+        {"T_perde_oran", "", true},
+        {"T_dizi_eleman_no", "", false},
+        {"txbUzEsik", "", false},
+        {"txbUzKopru", "", false},
     };
     for (const Case& c : boxes) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(text(c.name), QString::fromUtf8(c.text));
-        EXPECT_EQ(box(c.name)->isEnabled(), c.enabled);
+        EXPECT_TRUE(box(c.name)->isEnabled());
+        EXPECT_EQ(box(c.name)->isReadOnly(), c.readOnly);
     }
-    EXPECT_FALSE(child<QPlainTextEdit>("T_dizidosyasi_aciklama")->isEnabled());
+    auto* description = child<QPlainTextEdit>("T_dizidosyasi_aciklama");
+    EXPECT_TRUE(description->isEnabled());
+    EXPECT_TRUE(description->isReadOnly());
     EXPECT_FALSE(bar()->isEnabled());
     EXPECT_EQ(bar()->minimum(), 1);
     EXPECT_EQ(bar()->maximum(), 32767);
@@ -319,27 +372,168 @@ TEST_F(Form1Test, BadFilesAndCancelKeepEverything) {
     }
 }
 
-TEST_F(Form1Test, GeometryBoxThatIsNoNumberKeepsTheLastResults) {
+TEST_F(Form1Test, GeometryBoxThatIsNoNumberIsMarkedAndTheLastResultsGreyed) {
     load("octave_first.scl");
-    const QString kopru = text("txbUzKopru");
-    const QString telbos = text("T_x_telbos");
-    const QImage image = picture()->image();
-    for (const char* typed : {"", "abc", "0", "-3"}) {
-        SCOPED_TRACE(typed);
-        retype("T_x_sap", QString::fromUtf8(typed));
-        EXPECT_EQ(text("txbUzKopru"), kopru);
-        EXPECT_EQ(text("T_x_telbos"), telbos);
+    const char* readouts[] = {"T_x_telbos", "txbUzEsik", "txbUzKopru"};
+    const QColor normalBackground = background(box("T_hesik_sap"));
+    const auto expectCurrent = [&] {
+        for (const char* r : readouts) {
+            SCOPED_TRACE(r);
+            EXPECT_LT(darkest(box(r)), 80);
+            EXPECT_TRUE(box(r)->toolTip().isEmpty());
+        }
+        EXPECT_EQ(shownBlack().first, 0);
+    };
+    const auto expectGreyed = [&] {
+        for (const char* r : readouts) {
+            SCOPED_TRACE(r);
+            EXPECT_GT(darkest(box(r)), 100);
+            EXPECT_TRUE(box(r)->toolTip().contains(QStringLiteral("son geçerli geometri")));
+        }
+        const auto [lightest, darkest] = shownBlack();
+        EXPECT_GT(darkest, 100);
+        EXPECT_LT(lightest, 240);
+    };
+    const auto marked = [&](const char* name) {
+        const QColor c = background(box(name));
+        return c != normalBackground && c.red() > c.green() + 20;
+    };
+    const QString separator = QString(QChar::fromLatin1(runtime::decimalSeparator()));
+    const QString wrongSeparator = separator == QStringLiteral(",") ? "1000.5" : "1000,5";
+
+    struct Case {
+        const char* name;
+        const char* box;
+        QString typed;
+        const char* reason;
+        QString good;
+    };
+    const Case cases[] = {
+        {"letters after a number", "T_x_sap", "12abc", "Sayı değil", "1000"},
+        {"empty", "T_x_sap", "", "Kutu boş", "1000"},
+        {"negative", "T_x_sap", "-5", "Sıfırdan büyük olmalı", "1000"},
+        {"beyond a double", "T_x_sap", "1e999", "çok büyük", "1000"},
+        {"wrong separator", "T_x_sap", wrongSeparator, "Sayı değil", "1000"},
+        {"letters in a height", "T_hperde", "1x", "Sayı değil", "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The last keystroke makes the text unusable; what it leaves must not change.
+        if (!c.typed.isEmpty())
+            retype(c.box, c.typed.chopped(1));
+        QStringList before;
+        for (const char* r : readouts)
+            before << text(r);
+        const QImage image = picture()->image();
+        if (c.typed.isEmpty())
+            retype(c.box, c.typed);
+        else
+            QTest::keyClicks(box(c.box), c.typed.right(1));
+        EXPECT_TRUE(marked(c.box));
+        const QString tip = box(c.box)->toolTip();
+        EXPECT_TRUE(tip.contains(QString::fromUtf8(c.reason))) << str(tip);
+        EXPECT_TRUE(tip.contains("ayırıcı \"" + separator + "\"")) << str(tip);
+        QStringList now;
+        for (const char* r : readouts)
+            now << text(r);
+        EXPECT_EQ(now, before);
         EXPECT_EQ(picture()->image(), image);
+        expectGreyed();
+
+        retype(c.box, c.good);
+        EXPECT_FALSE(marked(c.box));
+        EXPECT_TRUE(box(c.box)->toolTip().isEmpty());
+        expectCurrent();
     }
-    // Browsing meanwhile uses the last good geometry.
+
+    // Two boxes at once: each keeps its mark until it is mended.
+    retype("T_x_sap", "-5");
+    retype("T_hperde", "x");
+    EXPECT_TRUE(marked("T_x_sap"));
+    EXPECT_TRUE(marked("T_hperde"));
+    // Browsing meanwhile uses the last good geometry, still greyed.
     bar()->setValue(2);
     EXPECT_EQ(text("T_dizi_eleman_no"), QStringLiteral("2 / 12"));
+    expectGreyed();
     // Opening a scale asks for the box to be mended first.
-    platform::MessageRecorder recorder;
+    {
+        platform::MessageRecorder recorder;
+        load("a.scl");
+        EXPECT_EQ(dialogs, 1);
+        ASSERT_EQ(recorder.messages.size(), 1);
+        EXPECT_TRUE(recorder.messages[0].contains(QStringLiteral("Sap Uzunluğu (mm.)")));
+    }
+    retype("T_x_sap", "1000");
+    EXPECT_FALSE(marked("T_x_sap"));
+    EXPECT_TRUE(marked("T_hperde"));
+    expectGreyed();
+    retype("T_hperde", "1");
+    EXPECT_FALSE(marked("T_hperde"));
+    expectCurrent();
+    EXPECT_EQ(text("T_dizi_eleman_no"), QStringLiteral("1 / 12"));
+}
+
+TEST_F(Form1Test, GeometryMarksBeforeAnyScale) {
+    const QString telbos = text("T_x_telbos");
+    retype("T_hesik_govde", "abc");
+    EXPECT_FALSE(box("T_hesik_govde")->toolTip().isEmpty());
+    EXPECT_EQ(text("T_x_telbos"), telbos);
+    EXPECT_GT(darkest(box("T_x_telbos")), 100);
+    retype("T_hesik_govde", "5");
+    EXPECT_TRUE(box("T_hesik_govde")->toolTip().isEmpty());
+    EXPECT_LT(darkest(box("T_x_telbos")), 80);
+}
+
+TEST_F(Form1Test, ReadoutsShowTheirWholeNumbers) {
+    struct Case {
+        const char* name;
+        const char* neck;
+        const char* scale;
+        int fret;
+    };
+    const Case cases[] = {
+        {"initial geometry", "1000", "octave_first.scl", 1},
+        {"a long neck", "123456789.012345", "octave_first.scl", 2},
+        {"a neck written with an exponent", "1.23456789012345E+20", "octave_first.scl", 1},
+        {"a fret beyond the nut", "999.999999999999", "below_unison.scl", 1},
+    };
+    const char* readouts[] = {"T_x_telbos", "txbUzEsik", "txbUzKopru", "T_perde_oran",
+                              "T_dizi_eleman_no"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        retype("T_x_sap", QString::fromStdString(localised(c.neck)));
+        load(c.scale);
+        bar()->setValue(c.fret);
+        for (const char* r : readouts) {
+            SCOPED_TRACE(r);
+            EXPECT_FALSE(text(r).isEmpty());
+            EXPECT_TRUE(showsWholeText(box(r))) << str(text(r));
+        }
+    }
+    // Read-only outputs in normal contrast.
+    for (const char* r : {"T_dizidosyasi_dosyaadi", "T_dizi_eleman", "T_perde_oran"}) {
+        SCOPED_TRACE(r);
+        EXPECT_LT(darkest(box(r)), 80);
+    }
+    EXPECT_LT(darkest(child<QPlainTextEdit>("T_dizidosyasi_aciklama")), 80);
+}
+
+TEST_F(Form1Test, TabReachesTheFretBarOnceAScaleIsLoaded) {
+    box("T_perde_oran")->setFocus();
+    tab();
+    EXPECT_EQ(window.focusWidget(), box("T_dizi_eleman_no")); // a disabled bar is passed over
     load("a.scl");
-    EXPECT_EQ(dialogs, 1);
-    ASSERT_EQ(recorder.messages.size(), 1);
-    EXPECT_TRUE(recorder.messages[0].contains(QStringLiteral("Sap Uzunluğu (mm.)")));
+    box("T_perde_oran")->setFocus();
+    tab();
+    ASSERT_EQ(window.focusWidget(), bar());
+    QTest::keyClick(bar(), Qt::Key_End);
+    EXPECT_EQ(text("T_dizi_eleman_no"), QStringLiteral("12 / 12"));
+    tab();
+    EXPECT_EQ(window.focusWidget(), box("T_dizi_eleman_no"));
+    // The open button comes after the geometry, before the scale it opens.
+    child<QCheckBox>("Ch_opt_ciz_bostel")->setFocus();
+    tab();
+    EXPECT_EQ(window.focusWidget(), child<QPushButton>("C_dizi_ac"));
 }
 
 TEST_F(Form1Test, TypingTheNeckLengthRecomputesAtEveryKeystroke) {
@@ -390,6 +584,7 @@ TEST_F(Form1Test, LargestScale) {
     EXPECT_EQ(text("T_dizi_eleman_no"), QStringLiteral("1 / 32767"));
     bar()->setValue(32767);
     EXPECT_EQ(text("T_dizi_eleman_no"), QStringLiteral("32767 / 32767"));
+    EXPECT_TRUE(showsWholeText(box("T_dizi_eleman_no")));
     EXPECT_EQ(str(text("txbUzKopru")), localised("666.663666666674"));
 }
 

@@ -1,5 +1,6 @@
 #include "fret_search.h"
 
+#include "numbers.h"
 #include "separator.h"
 
 #include <gtest/gtest.h>
@@ -28,32 +29,42 @@ TEST(GeometryStep, ReadsTheBoxesWithTheRegionalSeparator) {
     EXPECT_EQ(reading.geometry->hperde, 0.5);
 }
 
-TEST(GeometryStep, NamesTheBoxThatCannotBeUsed) {
-    using mirefa::GeometryBox;
+TEST(GeometryStep, NamesEveryBoxThatCannotBeUsed) {
+    using B = mirefa::GeometryBox;
+    using F = mirefa::GeometryFault;
+    const F ok = F::none, text = F::notANumber, low = F::notPositive, big = F::tooLarge;
     struct Case {
         const char* name;
-        const char* x_sap;
-        const char* hesik_sap;
-        const char* hesik_govde;
-        const char* hperde;
-        GeometryBox bad;
+        std::array<const char*, 4> boxes; // x_sap, hesik_sap, hesik_govde, hperde
+        B first;
+        std::array<F, 4> faults;
     };
+    const char* wrongSeparator = runtime::decimalSeparator() == ',' ? "2.5" : "2,5";
     const Case cases[] = {
-        {"empty neck while typing", "", "2", "5", "1", GeometryBox::x_sap},
-        {"letters in a height", "1000", "2", "abc", "1", GeometryBox::hesik_govde},
-        {"empty fret height", "1000", "2", "5", "", GeometryBox::hperde},
-        {"neck of zero", "0", "2", "5", "1", GeometryBox::x_sap},
-        {"negative neck", "-5", "2", "5", "1", GeometryBox::x_sap},
-        {"neck beyond a double", "1E400", "2", "5", "1", GeometryBox::x_sap},
-        {"open string beyond a double", "1E200", "2", "5", "1", GeometryBox::x_sap},
-        {"height whose square overflows", "1000", "1E200", "5", "1", GeometryBox::hesik_sap},
+        {"empty neck while typing", {"", "2", "5", "1"}, B::x_sap, {text, ok, ok, ok}},
+        {"letters after a number", {"12abc", "2", "5", "1"}, B::x_sap, {text, ok, ok, ok}},
+        {"wrong separator", {"1000", "2", "5", wrongSeparator}, B::hperde, {ok, ok, ok, text}},
+        {"letters in a height", {"1000", "2", "abc", "1"}, B::hesik_govde, {ok, ok, text, ok}},
+        {"empty fret height", {"1000", "2", "5", ""}, B::hperde, {ok, ok, ok, text}},
+        {"neck of zero", {"0", "2", "5", "1"}, B::x_sap, {low, ok, ok, ok}},
+        {"negative neck", {"-5", "2", "5", "1"}, B::x_sap, {low, ok, ok, ok}},
+        {"neck beyond a double", {"1e999", "2", "5", "1"}, B::x_sap, {big, ok, ok, ok}},
+        {"open string beyond a double", {"1E200", "2", "5", "1"}, B::x_sap, {big, ok, ok, ok}},
+        {"height whose square overflows",
+         {"1000", "1E200", "5", "1"},
+         B::hesik_sap,
+         {ok, big, ok, ok}},
+        {"two boxes at once", {"-5", "x", "5", "1"}, B::x_sap, {low, text, ok, ok}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto reading = mirefa::readGeometry(c.x_sap, c.hesik_sap, c.hesik_govde, c.hperde);
+        const auto reading = mirefa::readGeometry(c.boxes[0], c.boxes[1], c.boxes[2], c.boxes[3]);
         EXPECT_FALSE(reading.geometry.has_value());
-        EXPECT_EQ(reading.badBox, c.bad);
+        EXPECT_EQ(reading.badBox, c.first);
+        EXPECT_EQ(reading.faults, c.faults);
     }
+    // A negative height is a number the model can use.
+    EXPECT_TRUE(mirefa::readGeometry("1000", "-5", "5", "1").geometry.has_value());
 }
 
 TEST(FretSearch, InitialGeometry) {
