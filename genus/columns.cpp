@@ -41,7 +41,9 @@ std::vector<Column> buildColumns(std::string_view minText, std::string_view maxT
     const double step = readSetting(stepText);
     std::vector<Column> columns;
     columns.reserve(lastIndex < 1 ? 1 : static_cast<std::size_t>(lastIndex) + 1);
-    columns.push_back({std::string(minText), symbolOf(minText, system)});
+    // The further columns are written with "."; so is the first, or the strip and the list
+    // would mix separators.
+    columns.push_back({pointText(minText), symbolOf(minText, system)});
     for (int a = 1; a <= lastIndex; ++a) {
         std::string value = valueText(readValue(columns.back().value) + step);
         std::string symbol = symbolOf(value, system);

@@ -38,8 +38,9 @@ std::int16_t columnLastIndex(std::string_view minText, std::string_view maxText,
 
 /**
  * The columns 0 to lastIndex (only column 0 when lastIndex < 1). Column 0 holds
- * minText as typed; each further value is the one before plus the step, as
- * text: "4", "0.33" -> "4", "4.33", "4.66", "4.99", "5.32", ...
+ * minText as typed, with "." for the regional separator (pointText); each
+ * further value is the one before plus the step, as text: "4", "0.33" -> "4",
+ * "4.33", "4.66", "4.99", "5.32", ...; under "," "3,5", "1.00" -> "3.5", "4.5", ...
  * Throws as columnLastIndex does.
  */
 std::vector<Column> buildColumns(std::string_view minText, std::string_view maxText,

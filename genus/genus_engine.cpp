@@ -4,6 +4,7 @@
 #include "value_text.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace genus {
 
@@ -16,6 +17,23 @@ double roundSum(double value) {
 }
 
 } // namespace
+
+SpanProblem checkSpanAndLimit(std::string_view span, std::string_view limit) {
+    double spanValue = 0;
+    try {
+        spanValue = readSetting(span);
+    } catch (const std::runtime_error&) {
+        return SpanProblem::SpanNotANumber;
+    }
+    try {
+        readSetting(limit);
+    } catch (const std::runtime_error&) {
+        return SpanProblem::LimitNotANumber;
+    }
+    if (spanValue != std::floor(spanValue))
+        return SpanProblem::SpanNotWhole;
+    return SpanProblem::None;
+}
 
 std::string GenusList::line(std::size_t row) const {
     const auto& record = m_records.at(row);

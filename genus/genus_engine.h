@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace genus {
@@ -19,6 +20,17 @@ struct GenusInput {
     std::string span;                 ///< txbAra
     std::string limit;                ///< txbYsk
 };
+
+/** Why a span and a limit cannot list anything, found before a computation. */
+enum class SpanProblem { None, SpanNotANumber, LimitNotANumber, SpanNotWhole };
+
+/**
+ * Checks the texts of the span and the adjacency limit by the strict reading
+ * ("." also accepted under ","): each must be a number, and the span a whole
+ * one, since the running sum is always rounded to a whole number before it is
+ * compared. "22", "5" -> None; "22.5", "5" -> SpanNotWhole; "", "5" -> SpanNotANumber.
+ */
+SpanProblem checkSpanAndLimit(std::string_view span, std::string_view limit);
 
 /** The found genera; lines are made from the columns' texts when asked for. */
 class GenusList {

@@ -29,17 +29,39 @@ bool readIntervals(std::string_view line, std::array<float, 4>& intervals) {
     return true;
 }
 
+namespace {
+
+// The pitches of a genus as the koma rule gives them, before anything is left out.
+std::array<double, 5> pitchesOf(const std::array<float, 4>& intervals, double tonic) {
+    std::array<double, 5> pitches{};
+    pitches[0] = tonic;
+    for (std::size_t j = 1; j <= 4; ++j) {
+        if (intervals[j - 1] > 0)
+            pitches[j] = std::pow(2.0, static_cast<double>(intervals[j - 1]) / 53) * pitches[j - 1];
+    }
+    return pitches;
+}
+
+} // namespace
+
+PitchProblem checkPitches(std::string_view line, std::string_view tonicText) {
+    std::array<float, 4> intervals{};
+    if (!readIntervals(line, intervals))
+        return PitchProblem::None;
+    const double tonic = readValue(tonicText);
+    if (!(tonic > 0))
+        return PitchProblem::TonicNotAbove0;
+    for (double f : pitchesOf(intervals, tonic))
+        if (!(f <= highestPitch))
+            return PitchProblem::TooHigh;
+    return PitchProblem::None;
+}
+
 bool GenusPlayer::start(std::string_view line, std::string_view tonicText) {
     std::array<float, 4> intervals{};
     if (!readIntervals(line, intervals))
         return false;
-    pitchFreq[0] = readValue(tonicText);
-    for (std::size_t j = 1; j <= 4; ++j) {
-        pitchFreq[j] = 0;
-        if (intervals[j - 1] > 0)
-            pitchFreq[j] =
-                std::pow(2.0, static_cast<double>(intervals[j - 1]) / 53) * pitchFreq[j - 1];
-    }
+    pitchFreq = pitchesOf(intervals, readValue(tonicText));
     // A pitch beyond every real number has no tone; it ends the genus like a missing one.
     for (double& f : pitchFreq)
         if (!std::isfinite(f))

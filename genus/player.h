@@ -16,6 +16,24 @@ namespace genus {
  */
 bool readIntervals(std::string_view line, std::array<float, 4>& intervals);
 
+/**
+ * The highest pitch a tone may have: half the sample rate. Above it the
+ * samples describe a lower tone than the one asked for.
+ */
+inline constexpr double highestPitch = 22050;
+
+/** Why the genus of a line cannot sound as written. */
+enum class PitchProblem { None, TonicNotAbove0, TooHigh };
+
+/**
+ * Checks the pitches the play action would make of a line and a tonic text:
+ * TonicNotAbove0 for a tonic (lenient reading) of 0 or below, TooHigh when any
+ * pitch lies above highestPitch or beyond every real number. None for a line
+ * that plays nothing. "  4)  4 +  9 +  9\tB T T " with "20000" -> TooHigh
+ * (the fourth pitch is about 26668 Hz).
+ */
+PitchProblem checkPitches(std::string_view line, std::string_view tonicText);
+
 class GenusPlayer {
 public:
     /**

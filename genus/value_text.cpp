@@ -34,4 +34,8 @@ std::string valueText(double value) {
     return replaced(runtime::numberToText(value), runtime::decimalSeparator(), '.');
 }
 
+std::string pointText(std::string_view text) {
+    return replaced(text, runtime::decimalSeparator(), '.');
+}
+
 } // namespace genus

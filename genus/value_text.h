@@ -24,4 +24,11 @@ double readSetting(std::string_view text);
 /** Number to text with "." as the point whatever the region: 4.33 -> "4.33", 5 -> "5". */
 std::string valueText(double value);
 
+/**
+ * A typed value text with the regional separator written as ".", so that it
+ * stands beside the texts of valueText: under "," "3,5" -> "3.5"; under "."
+ * the text is returned unchanged.
+ */
+std::string pointText(std::string_view text);
+
 } // namespace genus

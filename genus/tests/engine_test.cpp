@@ -179,6 +179,30 @@ TEST(GenusEngine, SpanWithFractionListsNothing) {
     EXPECT_EQ(engine.genusCount(), 0);
 }
 
+TEST(GenusEngine, SpanAndLimitThatCannotListAnything) {
+    struct Case {
+        const char* name;
+        const char* span;
+        const char* limit;
+        SpanProblem problem;
+    };
+    const Case cases[] = {
+        {"initial settings", "22", "5", SpanProblem::None},
+        {"fractional limit", "22", "5.5", SpanProblem::None},
+        {"span with a fraction", "22.5", "5", SpanProblem::SpanNotWhole},
+        {"empty span", "", "5", SpanProblem::SpanNotANumber},
+        {"span with letters after the number", "22 komas", "5", SpanProblem::SpanNotANumber},
+        {"limit not a number", "22", "x", SpanProblem::LimitNotANumber},
+        {"both, the span first", "x", "", SpanProblem::SpanNotANumber},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(checkSpanAndLimit(runtime::testing::localised(c.span),
+                                    runtime::testing::localised(c.limit)),
+                  c.problem);
+    }
+}
+
 TEST(GenusEngine, NumberingRunsOnAcrossSizesAndPastOneThousand) {
     GenusEngine engine(settingsInput("1.00"));
     ASSERT_TRUE(engine.compute({true, true, false}));

@@ -301,6 +301,35 @@ TEST(Player, TonicsThatAreNoPitch) {
     }
 }
 
+TEST(Player, PitchesThatCannotSoundAsWritten) {
+    struct Case {
+        const char* name;
+        const char* line;
+        const char* tonic;
+        PitchProblem problem;
+    };
+    const char* const tetrachord = "  4)  4 +  9 +  9\tB T T ";
+    const char* const trichord = "  1) 11 + 11\tA A ";
+    const Case cases[] = {
+        {"initial tonic", tetrachord, initialTonic, PitchProblem::None},
+        {"zero", tetrachord, "0", PitchProblem::TonicNotAbove0},
+        {"negative", tetrachord, "-5", PitchProblem::TonicNotAbove0},
+        {"not a number", tetrachord, "abc", PitchProblem::TonicNotAbove0},
+        {"a small tonic", tetrachord, "0.001", PitchProblem::None},
+        {"top pitch just below half the rate", trichord, "16530", PitchProblem::None},
+        {"top pitch just above half the rate", trichord, "16537", PitchProblem::TooHigh},
+        {"only the top pitch too high", tetrachord, "20000", PitchProblem::TooHigh},
+        {"tonic above half the rate", tetrachord, "30000", PitchProblem::TooHigh},
+        {"far above", tetrachord, "1E+20", PitchProblem::TooHigh},
+        {"beyond every real", tetrachord, "1E+999", PitchProblem::TooHigh},
+        {"a line that plays nothing", "4) \tB ", "-5", PitchProblem::None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(checkPitches(c.line, runtime::testing::localised(c.tonic)), c.problem);
+    }
+}
+
 TEST(Duration, AcceptedAndRefusedTexts) {
     struct Case {
         const char* name;
