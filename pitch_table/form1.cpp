@@ -4,6 +4,7 @@
 #include "message_box.h"
 #include "numbers.h"
 #include "readout.h"
+#include "scroll_keys.h"
 #include "spiral.h"
 #include "staff_drawing.h"
 #include "tone.h"
@@ -111,6 +112,8 @@ Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, QWidget* par
     platform::placeTwips(List1, 240, 3240, 1695, 5910);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName("HScroll1");
+    HScroll1->setFocusPolicy(Qt::TabFocus); // the tone length can be set from the keyboard
+    platform::installScrollKeys(HScroll1);
     platform::placeTwips(HScroll1, 3120, 240, 3495, 255);
     Label11 = new QLabel("Label11", this);
     Label11->setObjectName("Label11");
@@ -135,8 +138,7 @@ Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, QWidget* par
         platform::placeTwips(Label[k], 120, 180 + 360 * k, 4275, 255);
     }
 
-    // Start-up. The scroll bar is set before its handlers are connected, so
-    // Label11 keeps its caption until the user moves it.
+    // Start-up. The scroll bar is set before its handlers are connected.
     HScroll1->setMaximum(6);
     HScroll1->setMinimum(1);
     HScroll1->setValue(1);
@@ -146,6 +148,7 @@ Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, QWidget* par
     m_toneSeconds = static_cast<std::int16_t>(HScroll1->value());
     Label[3]->setText(
         QString::fromStdString("Süre = " + runtime::numberToText(m_toneSeconds) + " saniye"));
+    showLengthIn(Label11); // the length beside the bar from the start, not a placeholder
     applyFrequencyRule(m_pitchTable);
     if (!TabloOkuDat(dataFile))
         return;
