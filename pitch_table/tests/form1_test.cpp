@@ -230,7 +230,7 @@ TEST_F(WindowFixture, StartsWithItsControlsInPlace) {
     }
     EXPECT_EQ(child<QFrame>("Frame1")->parentWidget(), picture1());
     EXPECT_EQ(picture1()->clientSize(), QSize(525, 557));
-    EXPECT_EQ(child<QLabel>("Label11")->text(), "Label11");
+    EXPECT_EQ(child<QLabel>("Label11")->text(), "süre = 1 saniye");
     EXPECT_EQ(label(4), "Süre = 1 saniye");
     EXPECT_EQ(label(1), "Label1");
     EXPECT_EQ(form.currentIndex(), 221);
@@ -430,4 +430,33 @@ TEST_F(WindowFixture, ScrollBarWritesTheLength) {
 TEST_F(WindowFixture, PointerOverTheStaffWritesTheCaption) {
     moveOver(child<PictureBox>("Picture2"), 57, 30);
     EXPECT_EQ(form.windowTitle(), "57");
+}
+
+TEST_F(WindowFixture, TabReachesTheLengthBar) {
+    auto* bar = child<QScrollBar>("HScroll1");
+    child<QListWidget>("List1")->setFocus();
+    QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(form.focusWidget(), bar);
+    QTest::keyClick(bar, Qt::Key_End);
+    EXPECT_EQ(form.toneSeconds(), 6);
+    EXPECT_EQ(child<QLabel>("Label11")->text(), "süre = 6 saniye");
+}
+
+TEST_F(WindowFixture, ReadoutLinesShowWhole) {
+    // The header tonic gives the longest distances below, the lowest pitch the longest above.
+    for (int tonic : {0, firstViewed}) {
+        SCOPED_TRACE(tonic);
+        selectTonic(tonic);
+        for (int index = firstViewed; index <= lastViewed; ++index) {
+            if (!form.pitchTable().at(index).isNamed())
+                continue;
+            moveOverPitch(index);
+            for (int k = 1; k <= 7; ++k) {
+                auto* line = child<QLabel>(qPrintable(QString("Label%1").arg(k)));
+                EXPECT_LE(line->fontMetrics().horizontalAdvance(line->text()),
+                          line->contentsRect().width())
+                    << index << ": " << line->text().toStdString();
+            }
+        }
+    }
 }
