@@ -2,6 +2,7 @@
 
 #include "columns.h"
 #include "numbers.h"
+#include "player.h"
 
 #include <array>
 
@@ -71,6 +72,42 @@ QString tooManyGeneraMessage(Language language, long long lines) {
                 "These settings give more than %1 lines. Narrow the interval values or the pitch "
                 "count.")
         .arg(most);
+}
+
+QString minimumAboveMaximumMessage(Language language) {
+    return pick(language, "En Küçük Aralık, En Büyük Aralık'tan büyük olamaz.",
+                "Minimum Interval cannot be above Maximum Interval.");
+}
+
+QString tonicNotAbove0Message(Language language) {
+    return pick(language, "Karar Sesi (Hz) 0'dan büyük bir sayı olmalı.",
+                "Tonic Frequency (Hz) must be a number above 0.");
+}
+
+QString tonicTooHighMessage(Language language) {
+    const QString most = QString::fromStdString(runtime::numberToText(highestPitch));
+    return pick(language,
+                "Bu karar sesiyle cinsin perdeleri %1 Hz'in üstüne çıkıyor ve doğru çalınamaz. "
+                "Daha pes bir karar sesi girin.",
+                "With this tonic the pitches of the genus go above %1 Hz and cannot be played "
+                "true. Enter a lower tonic frequency.")
+        .arg(most);
+}
+
+QString spanNotWholeText(Language language) {
+    return pick(language,
+                "Bölünecek Aralığın Genişliği tam sayı olmalı: aralıkların toplamı hep tam "
+                "sayıya yuvarlanır.",
+                "Interval (Be Divided Into) Size must be a whole number: the sum of the intervals "
+                "is always rounded to a whole number.");
+}
+
+QString nothingFitsText(Language language) {
+    return pick(language,
+                "Bu ayarlara uyan cins yok. Bölünecek aralığın genişliğini, ardarda gelebilecek "
+                "en küçük aralığı ya da seçili aralıkları değiştirin.",
+                "No genus fits these settings. Change the interval size to be divided, the "
+                "possible consecutive smallest interval or the included intervals.");
 }
 
 QString computingLabel(Language language) {

@@ -22,6 +22,13 @@ QString notANumberMessage(Language language, const QString& boxName);
 QString tooManyColumnsMessage(Language language);
 QString durationMessage(Language language);
 QString tooManyGeneraMessage(Language language, long long lines);
+QString minimumAboveMaximumMessage(Language language);
+QString tonicNotAbove0Message(Language language);
+QString tonicTooHighMessage(Language language);
+/** Shown over the empty genus list when the span is a number with a fraction. */
+QString spanNotWholeText(Language language);
+/** Shown over the empty genus list when a computation found nothing. */
+QString nothingFitsText(Language language);
 QString computingLabel(Language language);
 QString cancelCaption(Language language);
 /** What comes before the text of an error that escaped an action. */

@@ -2,6 +2,7 @@
 
 #include "columns.h"
 #include "control_names.h"
+#include "genus_list_view.h"
 #include "message_box.h"
 #include "numbers.h"
 #include "twips.h"
@@ -21,7 +22,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -40,6 +40,7 @@ namespace {
 constexpr int clientWidth = 10695;
 constexpr int clientHeight = 5775;
 constexpr int icStartWidth = 10605;
+constexpr int columnWidth = 465; // the value and symbol boxes of a column
 constexpr int columnGap = 60;
 constexpr int stripLeft = 600; // where the inner strip stands at scroll value 0
 constexpr int stripVisible = 10635 - stripLeft;
@@ -94,6 +95,26 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, const char* text, int l
     return box;
 }
 
+// A setting as its caption names it, without the colon: "En Küçük Aralık".
+QString labelName(const QLabel* label) {
+    QString name = label->text().trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
+
+// An option group is one stop of the tab order, at its set option; the arrow keys move within
+// the group. Qt moves the stop to whichever option last had the focus, so an option set by a
+// click() or in code would otherwise leave the stop behind on an unset one.
+void keepTabStopOnSetOption(QButtonGroup* group) {
+    const auto follow = [group] {
+        for (QAbstractButton* option : group->buttons())
+            option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, follow);
+    follow();
+}
+
 QFont headingFont() {
     QFont f = platform::defaultWindowFont();
     f.setPointSize(12);
@@ -130,6 +151,12 @@ FrmCns::FrmCns(platform::SoundOutput* sound, QWidget* parent)
     buildSettings();
     buildListAndButtons();
     setTabOrder();
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->parentWidget() == pcbIc)
+            scrollToColumn(now);
+    });
 
     // Load: the envelope for the initial duration, then the step list's reset.
     m_lastIndex = 0;
@@ -163,6 +190,8 @@ void FrmCns::buildStrip() {
     hsb->setPageStep(500);
     hsb->setValue(0);
     hsb->hide();
+    // In the tab order like the other controls; its arrow keys scroll the strip.
+    hsb->setFocusPolicy(Qt::StrongFocus);
     connect(hsb, &QScrollBar::valueChanged, this, [this](int value) {
         // Computed in int: a wide strip scrolls beyond the 16-bit range.
         pcbIc->move(platform::twipsToPixels(stripLeft - value), pcbIc->y());
@@ -213,15 +242,21 @@ void FrmCns::buildSettings() {
         "B S K T A (Arel - Ezgi)", "B S C K T A (Töre - Karadeniz)", "B C T A (Safüiddin)"};
     const std::array<std::array<int, 2>, 3> systemPlaces = {
         {{60, 1875}, {1980, 2505}, {4530, 1695}}};
+    // Auto-exclusive options look for the checked one among all the buttons below their
+    // parent, the language options in Fme too, and so let the set option be unset. A group of
+    // their own keeps exactly one set, for each of the two sets of options.
+    auto* systemGroup = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         auto* option = named(new QRadioButton(tr8(systems[static_cast<std::size_t>(i)]), this),
                              indexed("opbSmg", i));
         const auto& place = systemPlaces[static_cast<std::size_t>(i)];
         platform::placeTwips(option, place[0], 3060, place[1], 255);
         connect(option, &QRadioButton::clicked, this, &FrmCns::sbSifirla);
+        systemGroup->addButton(option, i);
         opbSmg.push_back(option);
     }
     opbSmg[0]->setChecked(true);
+    keepTabStopOnSetOption(systemGroup);
 
     fitLabel(makeLabel(this, "lPrA", "Perde Adedi", 60, 3540, 1485, 300), heading);
     const std::array<const char*, 3> sizes = {"Üçüller", "Dördüller", "Beşiller"};
@@ -243,20 +278,22 @@ void FrmCns::buildSettings() {
                      795, 285, Qt::AlignRight);
     makeLabel(this, "lPSr", "Her Bir Perdenin Süresi (Sn):", 2910, 4950, 2010, 195);
     txbSre = makeBox(this, QStringLiteral("txbSre"), "1", 5040, 4920, 315, 285, Qt::AlignRight);
-    txbSre->installEventFilter(this);
     m_durationInForce = txbSre->text();
 
     Fme = named(new QGroupBox(this), QStringLiteral("Fme"));
     platform::placeTwips(Fme, 5040, 3570, 1155, 885);
-    const std::array<const char*, 2> languages = {"Türkçe", "English"};
+    const std::array<const char*, 2> languageNames = {"Türkçe", "English"};
+    auto* languages = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
-        auto* option = named(new QRadioButton(tr8(languages[static_cast<std::size_t>(i)]), Fme),
+        auto* option = named(new QRadioButton(tr8(languageNames[static_cast<std::size_t>(i)]), Fme),
                              indexed("obpDil", i));
         platform::placeTwips(option, 150, i == 0 ? 240 : 540, 885, 225);
         connect(option, &QRadioButton::clicked, this, [this, i] { switchLanguage(i); });
+        languages->addButton(option, i);
         obpDil.push_back(option);
     }
     obpDil[0]->setChecked(true);
+    keepTabStopOnSetOption(languages);
     platform::setUnexpectedErrorIntro(unexpectedErrorIntro(m_language));
 
     connect(txbMin, &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
@@ -293,7 +330,7 @@ void FrmCns::buildListAndButtons() {
     platform::placeTwips(mmc, 5520, 4620, 420, 525);
     mmc->hide();
 
-    lsbSnc = named(new QListView(this), QStringLiteral("lsbSnc"));
+    lsbSnc = named(new GenusListView(this), QStringLiteral("lsbSnc"));
     m_model = new GenusListModel(lsbSnc);
     lsbSnc->setModel(m_model);
     lsbSnc->setUniformItemSizes(true);
@@ -336,6 +373,8 @@ void FrmCns::sbSifirla() {
 
 void FrmCns::sbSifirla2() {
     m_model->clear();
+    m_whyEmpty = Empty::None;
+    showWhyEmpty();
     cmdCal->setEnabled(false);
     cmdHsp->setEnabled(false);
 }
@@ -370,10 +409,7 @@ bool FrmCns::settingIsNumber(QLineEdit* box, QLabel* label) {
         readSetting(box->text().toStdString());
         return true;
     } catch (const std::runtime_error&) {
-        QString name = label->text().trimmed();
-        if (name.endsWith(QLatin1Char(':')))
-            name.chop(1);
-        platform::showMessage(this, notANumberMessage(m_language, name.trimmed()));
+        platform::showMessage(this, notANumberMessage(m_language, labelName(label)));
         box->setFocus();
         return false;
     }
@@ -392,16 +428,32 @@ void FrmCns::destroyColumns() {
     m_varLeft.resize(1);
 }
 
+void FrmCns::scrollToColumn(const QWidget* control) {
+    std::size_t a = 0;
+    while (a < txbKma.size() && txbKma[a] != control && txbSmg[a] != control &&
+           chbVar[a] != control)
+        ++a;
+    if (a == txbKma.size())
+        return;
+    // The value box spans its column; the row captions cover the strip's first 600 twips.
+    const int left = pcbIc->x() + txbKma[a]->x();
+    const int right = left + txbKma[a]->width();
+    if (left < platform::twipsToPixels(stripLeft))
+        hsb->setValue(m_kmaLeft[a]);
+    else if (right > pcbDis->width())
+        hsb->setValue(m_kmaLeft[a] + columnWidth - stripVisible);
+}
+
 void FrmCns::placeColumn(int a) {
     const auto i = static_cast<std::size_t>(a);
-    const int kmaWidth = 465;
-    m_kmaLeft.push_back(m_kmaLeft[i - 1] + kmaWidth + columnGap);
-    m_varLeft.push_back(m_varLeft[i - 1] + kmaWidth + columnGap);
+    m_kmaLeft.push_back(m_kmaLeft[i - 1] + columnWidth + columnGap);
+    m_varLeft.push_back(m_varLeft[i - 1] + columnWidth + columnGap);
 
     auto copyBox = [&](QLineEdit* model, const char* name, int top) {
         auto* box = named(new QLineEdit(pcbIc), indexed(name, a));
         box->setAlignment(model->alignment());
-        platform::placeTwips(box, m_kmaLeft[i], top, kmaWidth, 315);
+        box->installEventFilter(this);
+        platform::placeTwips(box, m_kmaLeft[i], top, columnWidth, 315);
         return box;
     };
     txbKma.push_back(copyBox(txbKma[0], "txbKma", 60));
@@ -412,13 +464,17 @@ void FrmCns::placeColumn(int a) {
     chbVar.push_back(include);
     connect(txbKma[i], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
     connect(txbSmg[i], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
+    // Tab goes through the strip column by column, then on to the scroll bar.
+    QWidget::setTabOrder(chbVar[i - 1], txbKma[i]);
+    QWidget::setTabOrder(txbKma[i], txbSmg[i]);
+    QWidget::setTabOrder(txbSmg[i], include);
     txbKma[i]->show();
     txbSmg[i]->show();
     include->show();
 
     // The strip does not widen with the window: a column that ends past its visible part
     // must also be reachable, or a window widened before the build hides the last columns.
-    const bool pastView = m_kmaLeft[i] + kmaWidth > stripVisible;
+    const bool pastView = m_kmaLeft[i] + columnWidth > stripVisible;
     if (m_varLeft[i] >= outerWidthTwips() - 600 || pastView) {
         hsb->show();
         m_icWidth += 525;
@@ -429,6 +485,11 @@ void FrmCns::placeColumn(int a) {
 std::optional<std::vector<Column>> FrmCns::planColumns() {
     if (!settingIsNumber(txbMin, lMin) || !settingIsNumber(txbMax, lMax))
         return std::nullopt;
+    if (readSetting(txbMin->text().toStdString()) > readSetting(txbMax->text().toStdString())) {
+        platform::showMessage(this, minimumAboveMaximumMessage(m_language));
+        txbMin->setFocus();
+        return std::nullopt;
+    }
     const QListWidgetItem* step = lsbAr->currentItem();
     const std::string stepText = step != nullptr ? step->text().toStdString() : std::string();
     try {
@@ -450,13 +511,15 @@ void FrmCns::sbOlustur(const std::vector<Column>& columns) {
     destroyColumns();
     m_lastIndex = columnLastIndex(txbMin->text().toStdString(), txbMax->text().toStdString(),
                                   lsbAr->currentItem()->text().toStdString());
-    txbKma[0]->setText(QString::fromStdString(columns[0].value));
-    txbSmg[0]->setText(QString::fromStdString(columns[0].symbol));
-    for (int a = 1; a < static_cast<int>(columns.size()); ++a) {
-        placeColumn(a);
+    for (int a = 0; a < static_cast<int>(columns.size()); ++a) {
+        if (a > 0)
+            placeColumn(a);
         const auto i = static_cast<std::size_t>(a);
         txbKma[i]->setText(QString::fromStdString(columns[i].value));
         txbSmg[i]->setText(QString::fromStdString(columns[i].symbol));
+        // A value wider than its box shows its first digits, not its last ones.
+        txbKma[i]->setCursorPosition(0);
+        txbSmg[i]->setCursorPosition(0);
     }
     pcbIc->setUpdatesEnabled(true);
     // Scrolling reaches the last column and stops there.
@@ -479,6 +542,29 @@ void FrmCns::cmdBslClick() {
 // --- Computing and playing -----------------------------------------------
 
 void FrmCns::cmdHspClick() {
+    // A span or a limit that can list nothing is said so at once, without a computation.
+    m_whyEmpty = Empty::None;
+    switch (checkSpanAndLimit(txbAra->text().toStdString(), txbYsk->text().toStdString())) {
+    case SpanProblem::None:
+        break;
+    case SpanProblem::SpanNotANumber:
+        m_whyEmpty = Empty::SpanNotANumber;
+        break;
+    case SpanProblem::LimitNotANumber:
+        m_whyEmpty = Empty::LimitNotANumber;
+        break;
+    case SpanProblem::SpanNotWhole:
+        m_whyEmpty = Empty::SpanNotWhole;
+        break;
+    }
+    if (m_whyEmpty != Empty::None) {
+        m_genusCount = 0;
+        m_model->clear();
+        cmdCal->setEnabled(false);
+        showWhyEmpty();
+        return;
+    }
+
     GenusInput input;
     for (std::size_t i = 0; i < txbKma.size(); ++i) {
         input.values.push_back(txbKma[i]->text().toStdString());
@@ -516,6 +602,8 @@ void FrmCns::cmdHspClick() {
     m_model->setList(engine.takeList());
     if (m_model->rowCount() == 0) {
         cmdCal->setEnabled(false);
+        m_whyEmpty = Empty::NothingFits;
+        showWhyEmpty();
         return;
     }
     cmdCal->setEnabled(true);
@@ -527,7 +615,21 @@ void FrmCns::playAction() {
     Tmr->stop();
     const QModelIndex current = lsbSnc->currentIndex();
     const std::string line = m_model->line(current.isValid() ? current.row() : -1);
-    if (!m_player.start(line, txbKrr->text().toStdString()))
+    const std::string tonic = txbKrr->text().toStdString();
+    // Nothing is written or played of a genus that would be silent or sound other pitches.
+    switch (checkPitches(line, tonic)) {
+    case PitchProblem::None:
+        break;
+    case PitchProblem::TonicNotAbove0:
+        platform::showMessage(this, tonicNotAbove0Message(m_language));
+        txbKrr->setFocus();
+        return;
+    case PitchProblem::TooHigh:
+        platform::showMessage(this, tonicTooHighMessage(m_language));
+        txbKrr->setFocus();
+        return;
+    }
+    if (!m_player.start(line, tonic))
         return;
     Cal();
     Tmr->start();
@@ -586,6 +688,28 @@ void FrmCns::switchLanguage(int index) {
             button->setText(text);
         }
     }
+    showWhyEmpty();
+}
+
+void FrmCns::showWhyEmpty() {
+    QString text;
+    switch (m_whyEmpty) {
+    case Empty::None:
+        break;
+    case Empty::SpanNotANumber:
+        text = notANumberMessage(m_language, labelName(findChild<QLabel*>("lBAG")));
+        break;
+    case Empty::LimitNotANumber:
+        text = notANumberMessage(m_language, labelName(findChild<QLabel*>("lArd")));
+        break;
+    case Empty::SpanNotWhole:
+        text = spanNotWholeText(m_language);
+        break;
+    case Empty::NothingFits:
+        text = nothingFitsText(m_language);
+        break;
+    }
+    lsbSnc->setPlaceholderText(text);
 }
 
 void FrmCns::resizeEvent(QResizeEvent* event) {
@@ -603,12 +727,18 @@ void FrmCns::closeEvent(QCloseEvent* event) {
 }
 
 bool FrmCns::eventFilter(QObject* watched, QEvent* event) {
-    // Only a move to another control leaves the box: a context menu or another program
+    // Only a move to another control leaves a box: a context menu or another program
     // taking the focus would otherwise refuse a duration the user is still typing.
-    if (watched == txbSre && event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            envelopeSetup();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            if (watched == txbSre)
+                envelopeSetup();
+            // A number longer than its box shows its first digits once the box is left, never
+            // a tail that reads as another number ("499935233" of the tonic).
+            if (auto* box = qobject_cast<QLineEdit*>(watched))
+                box->setCursorPosition(0);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 #include "captions.h"
 #include "columns.h"
 #include "computation_progress.h"
+#include "genus_engine.h"
 #include "genus_list_model.h"
 #include "mod_wav.h"
 #include "player.h"
@@ -27,7 +28,6 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -35,6 +35,8 @@ class QScrollBar;
 class QTimer;
 
 namespace genus {
+
+class GenusListView;
 
 /**
  * Where the WAV files go: the program's folder, or the user's data folder
@@ -101,6 +103,8 @@ private:
     void chbNilClick();
     void envelopeSetup();
     void switchLanguage(int index);
+    void showWhyEmpty();
+    void scrollToColumn(const QWidget* control);
 
     SymbolSystem symbolSystem() const;
     int outerWidthTwips() const;
@@ -115,6 +119,9 @@ private:
     double m_progressThreshold = 20e6;
     std::size_t m_genusLimit = 10'000'000;
     Language m_language = Language::Turkish;
+    /** Why the last computation listed nothing; painted over the empty list. */
+    enum class Empty { None, SpanNotANumber, LimitNotANumber, SpanNotWhole, NothingFits };
+    Empty m_whyEmpty = Empty::None;
 
     // Engine and player state.
     std::int16_t m_lastIndex = 0;
@@ -155,7 +162,7 @@ private:
     QPushButton* cmdHsp = nullptr;
     QPushButton* cmdCal = nullptr;
     QCheckBox* chbYaz = nullptr;
-    QListView* lsbSnc = nullptr;
+    GenusListView* lsbSnc = nullptr;
     GenusListModel* m_model = nullptr;
     QTimer* Tmr = nullptr;
 };

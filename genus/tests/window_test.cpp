@@ -4,6 +4,7 @@
 #include "separator.h"
 #include "sound_output.h"
 #include "twips.h"
+#include "window_fixture.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -26,72 +27,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace genus {
 namespace {
-
-// The window with a recording sound output, a counted beep and WAV files in a
-// temporary folder.
-class Window : public ::testing::Test {
-public:
-    void SetUp() override {
-        ASSERT_TRUE(folder.isValid());
-        w = std::make_unique<FrmCns>(&sound);
-        w->setWavFolder(folder.path());
-        w->setBeep([this] { ++beeps; });
-    }
-
-    template <typename T> T* get(const QString& name) const {
-        T* control = w->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
-    QPushButton* button(const char* name) const { return get<QPushButton>(name); }
-    QLineEdit* box(const QString& name) const { return get<QLineEdit>(name); }
-    QListView* list() const { return get<QListView>("lsbSnc"); }
-    int lines() const { return list()->model()->rowCount(); }
-    QString line(int row) const {
-        return list()->model()->data(list()->model()->index(row, 0)).toString();
-    }
-    void click(const char* name) const {
-        auto* control = get<QAbstractButton>(name);
-        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, control->height() / 2));
-    }
-    void type(const QString& name, const QString& text) const {
-        QLineEdit* b = box(name);
-        b->clear();
-        QTest::keyClicks(b, text);
-    }
-    void selectStep(const char* step) const {
-        auto* steps = get<QListWidget>("lsbAr");
-        const auto found = steps->findItems(QString::fromLatin1(step), Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1);
-        steps->setCurrentItem(found.first());
-    }
-    void createAndCompute() const {
-        click("cmdBsl");
-        click("cmdHsp");
-    }
-    void selectLine(int row) const { list()->setCurrentIndex(list()->model()->index(row, 0)); }
-    void leaveDuration() const {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(box("txbSre"), &out);
-    }
-
-    struct State {
-        bool create, compute, play;
-        int lines;
-    };
-    State state() const {
-        return {button("cmdBsl")->isEnabled(), button("cmdHsp")->isEnabled(),
-                button("cmdCal")->isEnabled(), lines()};
-    }
-
-    QTemporaryDir folder;
-    platform::RecordingSoundOutput sound;
-    std::unique_ptr<FrmCns> w;
-    int beeps = 0;
-};
 
 TEST_F(Window, OpensWithTheInitialSettings) {
     EXPECT_EQ(w->windowTitle(), "Quenlo");
@@ -181,17 +120,59 @@ TEST_F(Window, ControlsStandAtTheirPlaces) {
     EXPECT_EQ(list()->width(), 0);
 }
 
-TEST_F(Window, TabGoesThroughTheControlsInTheirOrder) {
-    const char* const order[] = {"txbMin", "txbMax",     "cmdBsl",     "txbYsk",     "txbAra",
-                                 "lsbSnc", "chb_nil(0)", "chb_nil(1)", "chb_nil(2)", "cmdHsp",
-                                 "txbKrr", "cmdCal",     "opbSmg(0)"};
-    QWidget* at = get<QWidget>(order[0]);
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        SCOPED_TRACE(order[i]);
-        at = at->nextInFocusChain();
-        while (at->focusPolicy() == Qt::NoFocus)
-            at = at->nextInFocusChain();
-        EXPECT_EQ(at->objectName(), order[i]);
+// Tab as the user presses it: every control that takes the focus, in the order of the tab
+// indices, the strip's further columns after column 0, then round to the first again. Disabled
+// buttons and a hidden scroll bar are passed over; an option group is one stop, its set option
+// (the arrow keys move within it).
+TEST_F(Window, TabVisitsTheControlsInTheirOrder) {
+    struct Case {
+        const char* name;
+        std::function<void(const Window&)> prepare;
+        int columns;
+    };
+    const Case cases[] = {
+        {"at start", [](const Window&) {}, 1},
+        {"quarter komas computed",
+         [](const Window& t) {
+             t.click("opbSmg(2)");
+             t.click("obpDil(1)");
+             t.selectStep("0.25");
+             t.createAndCompute();
+         },
+         37},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.prepare(*this);
+        QStringList order = {"txbMin", "txbMax",     "cmdBsl",     "txbYsk",     "txbAra",
+                             "lsbSnc", "chb_nil(0)", "chb_nil(1)", "chb_nil(2)", "cmdHsp",
+                             "txbKrr", "cmdCal",     "opbSmg(0)",  "opbSmg(1)",  "opbSmg(2)"};
+        for (int a = 0; a < c.columns; ++a)
+            order << QStringLiteral("txbKma(%1)").arg(a) << QStringLiteral("txbSmg(%1)").arg(a)
+                  << QStringLiteral("chbVar(%1)").arg(a);
+        order << "hsb"
+              << "txbSre"
+              << "obpDil(0)"
+              << "obpDil(1)"
+              << "lsbAr"
+              << "txbMin";
+        order.removeIf([this](const QString& name) {
+            const auto* control = get<QWidget>(name);
+            const auto* option = qobject_cast<const QRadioButton*>(control);
+            return !control->isEnabled() || control->isHidden() ||
+                   (option != nullptr && !option->isChecked());
+        });
+        w->show();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        get<QWidget>(order.first())->setFocus(Qt::TabFocusReason);
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget()->objectName().toStdString(),
+                      order[i].toStdString())
+                << "after " << order[i - 1].toStdString();
+        }
     }
 }
 
@@ -374,6 +355,12 @@ TEST_F(Window, BadSettingsAreRefusedAndTheColumnsStay) {
         {"too many columns", "txbMax", "1000", false,
          "En çok 1000 aralık sütunu oluşturulabilir. Artım aralığını büyütün ya da en küçük ve "
          "en büyük aralığı birbirine yaklaştırın."},
+        {"minimum above maximum", "txbMin", "14", false,
+         "En Küçük Aralık, En Büyük Aralık'tan büyük olamaz."},
+        {"minimum far above maximum", "txbMin", "1E+300", false,
+         "En Küçük Aralık, En Büyük Aralık'tan büyük olamaz."},
+        {"maximum below minimum in English", "txbMax", "3", true,
+         "Minimum Interval cannot be above Maximum Interval."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
