@@ -7,6 +7,7 @@
 #include "picture_box.h"
 #include "scala_reader.h"
 #include "scale_file.h"
+#include "scroll_keys.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -255,6 +256,7 @@ void Form1::buildControls() {
     T_perde_oran->setReadOnly(true);
     HS_kaydirma = new QScrollBar(Qt::Horizontal, Frame2);
     name(HS_kaydirma, "HS_kaydirma");
+    platform::installScrollKeys(HS_kaydirma);
     platform::placeTwips(HS_kaydirma, 1560, 2160, 1935, 255);
     HS_kaydirma->setRange(1, 32767);
     HS_kaydirma->setValue(1);
