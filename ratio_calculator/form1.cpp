@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "control_names.h"
+#include "fitted_text.h"
 #include "fraction_input.h"
 #include "message_box.h"
 #include "numbers.h"
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -173,7 +175,9 @@ void Form1::buildResultsFrame() {
     kesir_kutusu = named(new QLineEdit(Frame4), "kesir_kutusu");
     platform::placeTwips(kesir_kutusu, 3480, 440, 1215, 285);
     setTextColour(label(Frame4, "Label12", "Reel oran:", 2880, 840, 735, 255), toQColor(red));
-    reoran = label(Frame4, "reoran", QString(), 3720, 840, 975, 255);
+    // Wider than its 975 twips, to the right edge of the list's bar: a ratio
+    // written with an exponent needs 21 characters.
+    reoran = label(Frame4, "reoran", QString(), 3720, 840, 1335, 255);
     setTextColour(label(Frame4, "Label11", "Tolerans:", 2880, 1200, 735, 255), toQColor(red));
     Text1 = named(new QLineEdit(Frame4), "Text1");
     platform::placeTwips(Text1, 3600, 1130, 1095, 285);
@@ -283,7 +287,7 @@ void Form1::kesirbul_Click() {
         return;
     }
     const float ratio = input.ratio;
-    reoran->setText(fromStd(reoranText(ratio)));
+    platform::showFitted(reoran, fromStd(reoranText(ratio)));
     if (ratio == 1.0f)
         return;
 
@@ -351,12 +355,26 @@ void Form1::printRows(std::size_t first, std::size_t last) {
     last = std::min(last, sonuclar.size());
     for (std::size_t n = first; n <= last; ++n) {
         const auto items = rowItems(sonuclar.at(n - 1));
-        for (std::size_t k = 0; k < items.size(); ++k) {
-            Picture1->tab(rowColumns[k]);
-            Picture1->print(fromStd(items[k]));
-        }
+        for (std::size_t k = 0; k < items.size(); ++k)
+            printItem(rowColumns[k], fromStd(items[k]));
         Picture1->printLine();
     }
+}
+
+void Form1::printItem(int column, const QString& item) {
+    const double lineTop = Picture1->currentY();
+    const double itemsEnd = Picture1->currentX();
+    Picture1->tab(column);
+    // Only a value near the single range runs past the right edge: it ends
+    // there instead, below the items before it if it would cover them.
+    const double width = Picture1->textWidth(item);
+    if (Picture1->currentX() + width > Picture1->scaleWidth()) {
+        const double from = std::max(0.0, Picture1->scaleWidth() - width);
+        if (Picture1->currentY() == lineTop && from < itemsEnd)
+            Picture1->printLine();
+        Picture1->setCurrentX(from);
+    }
+    Picture1->print(item);
 }
 
 void Form1::Command1_Click() {

@@ -59,6 +59,7 @@ private:
     void VScroll1_Change();
     void Command1_Click();
     void printRows(std::size_t first, std::size_t last);
+    void printItem(int column, const QString& item);
 
     std::array<PitchFrame, 2> m_frames{};
     QPushButton* Command1 = nullptr;

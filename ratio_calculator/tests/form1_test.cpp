@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string_view>
 #include <utility>
 
 namespace bexaro {
@@ -152,7 +153,7 @@ TEST_F(Form1Test, ControlsAtTheirPlaces) {
         {"Text2", "Frame4", 960, 1160, 975, 285},
         {"oranla", "Frame4", 240, 1560, 1575, 375},
         {"kesir_kutusu", "Frame4", 3480, 440, 1215, 285},
-        {"reoran", "Frame4", 3720, 840, 975, 255},
+        {"reoran", "Frame4", 3720, 840, 1335, 255}, // widened for ratios with an exponent
         {"Text1", "Frame4", 3600, 1130, 1095, 285},
         {"kesirbul", "Frame4", 3000, 1560, 1695, 375},
         {"Label10", "Frame4", 240, 2040, 4455, 255},
@@ -320,6 +321,56 @@ TEST_F(Form1Test, KeysMoveTheBarsAsTheirArrowsDo) {
         EXPECT_EQ(bar->value(), c.to);
         EXPECT_EQ(shown(), afterClick);
         bar->setValue(c.from);
+    }
+}
+
+TEST_F(Form1Test, ReadoutsShowTheirWholeValue) {
+    // 1.00000002004088E+20 once showed as "1.0000000200", which reads as about 1.
+    const char* const readouts[] = {"sapma1(0)",   "Herz1(0)",      "midicent1(0)", "midino1(0)",
+                                    "midikey1(0)", "pianocent1(0)", "pianono1(0)",  "pianokey1(0)",
+                                    "sapma1(1)",   "Herz1(1)",      "midicent1(1)", "midino1(1)",
+                                    "midikey1(1)", "pianocent1(1)", "pianono1(1)",  "pianokey1(1)",
+                                    "centfark",    "reeloran",      "reoran"};
+    struct Case {
+        const char* name;
+        int semitones0, cents0, semitones1, cents1;
+        const char* fraction;
+        const char* reoran;
+    };
+    const Case cases[] = {
+        {"lowest against highest", 0, -49, 127, 50, "100000000000000000000/1",
+         " 1.00000002004088E+20"},
+        {"highest against lowest", 127, 50, 0, -49, "340282346638528859811704183484516925440/1",
+         " 3.40282346638529E+38"},
+        {"a tiny fraction", 108, 50, 20, 50, "1/30000000000", "3.333333E-11"},
+        {"a long fraction", 60, -1, 61, 1, "1234567/7", " 176366.71875"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        setPitch(0, c.semitones0, c.cents0);
+        setPitch(1, c.semitones1, c.cents1);
+        findFraction(c.fraction);
+        // Too small for "###.######", the ratio is written by the number-to-text rule.
+        const bool exponent = std::string_view(c.reoran).find("E-") != std::string_view::npos;
+        ASSERT_EQ(text("reoran"),
+                  QString::fromStdString(exponent ? localised(c.reoran) : c.reoran));
+        for (const char* name : readouts) {
+            SCOPED_TRACE(name);
+            QLabel* l = get<QLabel>(name);
+            EXPECT_FALSE(l->text().isEmpty());
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width())
+                << l->text().toStdString();
+        }
+        // The list: every character of the first page, nothing running into the right edge.
+        qsizetype characters = 0;
+        for (std::size_t n = 0; n < std::min<std::size_t>(form.results().size(), 29); ++n)
+            for (const std::string& item : rowItems(form.results().at(n)))
+                characters += QString::fromStdString(item).remove(' ').size();
+        const QImage& list = picture()->image();
+        EXPECT_EQ(platform::testing::marksOf(list, qRgb(255, 0, 0)).size(),
+                  std::size_t(characters));
+        for (int y = 0; y < list.height(); ++y)
+            ASSERT_EQ(picture()->point(list.width() - 1, y), platform::white) << "row " << y;
     }
 }
 
