@@ -1,11 +1,14 @@
 // Tolvane: measures frequencies against a base frequency and lists fractions
 // near their ratio. Runs until an interrupt ends it.
 
+#include "command_line.h"
 #include "dialogue.h"
 
 #include <csignal>
 #include <cstddef>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -66,9 +69,18 @@ void installInterruptHandlers() {
     }
 }
 
+const runtime::ProgramInfo program{
+    "tolvane", "Asks for a base frequency f_1, then again and again for a frequency f, and\n"
+               "prints both, their ratio as a number and in cents, and the fractions near\n"
+               "the ratio with their errors. Reads one number a line from standard input;\n"
+               "ends at the end of the input (exit status 1) or on an interrupt."};
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (const auto status =
+            runtime::answerCommandLine({argv + 1, argv + argc}, program, std::cout, std::cerr))
+        return *status;
     installInterruptHandlers();
     std::ios::sync_with_stdio(false);
     return tolvane::runDialogue(std::cin, std::cout, std::cerr);
