@@ -11,18 +11,22 @@
 #include "twips.h"
 
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsColorizeEffect>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextBoundaryFinder>
+#include <QUrl>
 
 #include <algorithm>
 #include <cstdlib>
@@ -154,6 +158,7 @@ Form1::Form1(FileChooser chooseFile, QWidget* parent)
             return path;
         };
     buildControls();
+    setAcceptDrops(true);
     C_hesapla_Click();
 }
 
@@ -432,16 +437,28 @@ QString Form1::geometryProblem(GeometryBox box) const {
 }
 
 void Form1::C_dizi_ac_Click() {
-    // The picture and the readouts stay as they are until a scale has been read.
+    if (!geometryAllowsOpening())
+        return;
+    const QString path = m_chooseFile(this, dialogTitle, dialogFilter);
+    if (!path.isEmpty())
+        loadScale(path);
+}
+
+void Form1::openScale(const QString& path) {
+    if (geometryAllowsOpening())
+        loadScale(path);
+}
+
+bool Form1::geometryAllowsOpening() {
     const GeometryReading reading =
         readGeometry(text(T_x_sap), text(T_hesik_sap), text(T_hesik_govde), text(T_hperde));
-    if (!reading.geometry) {
+    if (!reading.geometry)
         platform::showMessage(this, geometryProblem(reading.badBox));
-        return;
-    }
-    const QString path = m_chooseFile(this, dialogTitle, dialogFilter);
-    if (path.isEmpty())
-        return;
+    return reading.geometry.has_value();
+}
+
+void Form1::loadScale(const QString& path) {
+    // The picture and the readouts stay as they are until a scale has been read.
     ScaleLoad load = loadScaleFile(path);
     if (!load.scale) {
         platform::showMessage(this, load.message);
@@ -454,6 +471,34 @@ void Form1::C_dizi_ac_Click() {
     dizi_eleman = std::move(scale.dizi_eleman);
     m_scaleLoaded = true;
     GosterSonuclari();
+}
+
+namespace {
+
+/** The one local .scl file a drag carries, or nothing. */
+QString droppedScale(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile() ||
+        !url.toLocalFile().endsWith(QLatin1String(".scl"), Qt::CaseInsensitive))
+        return {};
+    return url.toLocalFile();
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedScale(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QString path = droppedScale(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openScale(path);
 }
 
 void Form1::GosterSonuclari() {

@@ -47,13 +47,26 @@ public:
     /** Loads a scale chosen in the file dialog and shows its frets. */
     void C_dizi_ac_Click();
 
+    /**
+     * Loads the scale at path as the open button does, with the same checks
+     * and messages, without asking for it: a file named at start or dropped
+     * on the window.
+     */
+    void openScale(const QString& path);
+
     /** Recomputes every fret from the stored pitch lines and shows fret 1. */
     void GosterSonuclari();
 
     /** Shows the fret that the scroll bar names. */
     void HS_kaydirma_Change();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    bool geometryAllowsOpening();
+    void loadScale(const QString& path);
     void buildControls();
     void geometryEdited();
     void toggleFromLabel(QCheckBox* box);

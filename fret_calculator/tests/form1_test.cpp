@@ -5,10 +5,14 @@
 #include "separator.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -16,10 +20,12 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -664,6 +670,55 @@ TEST_F(Form1Test, PictureSurvivesARepaint) {
     EXPECT_EQ(picture()->grab().toImage(), shown);
     const QPoint fret = picture()->toPixel(500.0075, 0.9) + picture()->contentsRect().topLeft();
     EXPECT_EQ(QColor(shown.pixel(fret)), QColor(Qt::black));
+}
+
+// A file named at start or dropped on the window opens as the open button
+// opens it, with the same checks, without a dialog.
+TEST_F(Form1Test, FileGivenOrDroppedOpensWithoutADialog) {
+    const auto drop = [this](const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&window, &enter);
+        if (!enter.isAccepted())
+            return;
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(&window, &dropped);
+    };
+    struct Case {
+        const char* name;
+        std::function<void(const QString&)> open;
+    };
+    const Case cases[] = {
+        {"named at start", [this](const QString& path) { window.openScale(path); }},
+        {"dropped", drop},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        retype("T_x_sap", "1000");
+        {
+            platform::MessageRecorder recorder;
+            c.open(fixture("bad/pitch_word.scl"));
+            ASSERT_EQ(recorder.messages.size(), 1);
+            EXPECT_TRUE(recorder.messages[0].contains("pitch_word.scl"));
+        }
+        c.open(fixture("a.scl"));
+        EXPECT_EQ(text("T_dizidosyasi_dosyaadi"), "a.scl");
+        // The geometry is checked first, as for the button.
+        retype("T_x_sap", "12abc");
+        platform::MessageRecorder recorder;
+        c.open(fixture("octave_first.scl"));
+        EXPECT_EQ(recorder.messages.size(), 1);
+        EXPECT_EQ(text("T_dizidosyasi_dosyaadi"), "a.scl");
+    }
+    EXPECT_EQ(dialogs, 0);
+
+    // Only a single .scl file is taken.
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(fixture("a.txt"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &other, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_FALSE(enter.isAccepted());
 }
 
 } // namespace
