@@ -125,7 +125,9 @@ QFont headingFont() {
 } // namespace
 
 QString wavFolderFor(const QString& programFolder) {
-    if (QFileInfo(programFolder).isWritable())
+    // An installed program (in a prefix's bin) writes nothing beside itself, even as root.
+    const QFileInfo folder(programFolder);
+    if (folder.isWritable() && folder.fileName() != QLatin1String("bin"))
         return programFolder;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);

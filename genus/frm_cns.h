@@ -40,7 +40,8 @@ class GenusListView;
 
 /**
  * Where the WAV files go: the program's folder, or the user's data folder
- * (created when missing) when the program may not write there.
+ * (created when missing) when the program may not write there or is
+ * installed (its folder is a "bin").
  */
 QString wavFolderFor(const QString& programFolder);
 

@@ -79,11 +79,15 @@ QString damageMessage(const QString& dataFile, const TableDamage& damage) {
 } // namespace
 
 QString defaultDataFile() {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("arel.dat");
-    if (QFileInfo::exists(beside))
-        return beside;
-    const QString installed = QStringLiteral(RUVIZEZO_INSTALLED_DATA "/arel.dat");
-    return QFileInfo::exists(installed) ? installed : beside;
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString beside = programFolder.filePath("arel.dat");
+    // Beside the program in the build tree; in share/ruvizezo of the prefix the
+    // program was installed to, wherever that is; else where the build meant to install it.
+    for (const QString& candidate : {beside, programFolder.filePath("../share/ruvizezo/arel.dat"),
+                                     QStringLiteral(RUVIZEZO_INSTALLED_DATA "/arel.dat")})
+        if (QFileInfo::exists(candidate))
+            return QDir::cleanPath(candidate);
+    return beside;
 }
 
 Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, QWidget* parent)

@@ -20,7 +20,7 @@ class QScrollBar;
 
 namespace pitch_table {
 
-/** Where the program finds arel.dat: beside itself, else in the installed data folder. */
+/** Where the program finds arel.dat: beside itself, else in share/ruvizezo of its prefix. */
 QString defaultDataFile();
 
 class Form1 : public QWidget {

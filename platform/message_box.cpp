@@ -1,7 +1,10 @@
 #include "message_box.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
+
+#include <cstdio>
 
 namespace platform {
 
@@ -26,6 +29,13 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text
 void showMessage(QWidget* parent, const QString& text) {
     if (handler()) {
         handler()(parent, text);
+        return;
+    }
+    // Without a screen nobody could press OK: the message goes to standard error.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                     qUtf8Printable(text));
         return;
     }
     makeMessageBox(parent, text)->exec();

@@ -15,7 +15,11 @@ namespace platform {
 /** Builds the box without showing it. */
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget* parent, const QString& text);
 
-/** Shows the box and waits for OK (or hands the text to the handler a test installed). */
+/**
+ * Shows the box and waits for OK (or hands the text to the handler a test
+ * installed). Without a screen (the offscreen and minimal platforms) the
+ * text goes to standard error instead, after the program's name.
+ */
 void showMessage(QWidget* parent, const QString& text);
 
 using MessageHandler = std::function<void(QWidget* parent, const QString& text)>;

@@ -9,6 +9,7 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
@@ -555,6 +556,9 @@ TEST(WavFolder, ProgramFolderOrTheUsersDataFolder) {
     const QString fallback = wavFolderFor(writable.filePath("not/there"));
     EXPECT_EQ(fallback, data);
     EXPECT_TRUE(QFileInfo(fallback).isDir());
+    // Installed: nothing goes into the prefix, even where it could be written.
+    ASSERT_TRUE(QDir(writable.path()).mkpath("usr/bin"));
+    EXPECT_EQ(wavFolderFor(writable.filePath("usr/bin")), data);
 }
 
 // The user as a progress dialog sees him: cancels at the first report, or never.
