@@ -5,6 +5,7 @@
 #include "genus_list_view.h"
 #include "message_box.h"
 #include "numbers.h"
+#include "scroll_keys.h"
 #include "twips.h"
 #include "value_text.h"
 #include "window_application.h"
@@ -186,6 +187,7 @@ void FrmCns::buildStrip() {
     makeLabel(pcbSol, "lVar", "Var : ", 195, 780, 375, 195, Qt::AlignRight);
 
     hsb = named(new QScrollBar(Qt::Horizontal, pcbDis), QStringLiteral("hsb"));
+    platform::installScrollKeys(hsb);
     platform::placeTwips(hsb, 630, 1020, 9915, 195);
     hsb->setRange(0, 32767);
     hsb->setSingleStep(50);
