@@ -64,6 +64,18 @@ else()
   message(STATUS "appstreamcli not installed: metainfo not validated")
 endif()
 
+# The programs that play no sound start without Qt Multimedia and Qt Network.
+find_program(LDD ldd)
+if(LDD)
+  foreach(program tolvane bexaro mirefa)
+    execute_process(COMMAND ${LDD} ${PREFIX}/bin/${program} OUTPUT_VARIABLE libraries
+                    ERROR_QUIET)
+    if(libraries MATCHES "Qt6Multimedia|Qt6Network")
+      fail("${program} loads Qt Multimedia or Qt Network")
+    endif()
+  endforeach()
+endif()
+
 # Runs an installed program from an empty folder far from the build.
 set(elsewhere ${PREFIX}/elsewhere)
 file(MAKE_DIRECTORY ${elsewhere})
