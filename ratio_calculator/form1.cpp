@@ -6,15 +6,23 @@
 #include "message_box.h"
 #include "numbers.h"
 #include "picture_box.h"
+#include "row_export.h"
 #include "scroll_keys.h"
 #include "twips.h"
 #include "window_runtime.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -86,10 +94,43 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+const QString saveTitle = QStringLiteral("Satırları kaydet");
+const QString saveFilter = QStringLiteral("CSV dosyaları (*.csv);;Tüm dosyalar (*)");
+const QString suggestedFile = QStringLiteral("kesirler.csv");
+
+/** Names the file and says why it could not be saved, in words and as the system put it. */
+QString saveFailure(const QString& path, const QFileDevice& file) {
+    QString reason;
+    switch (file.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        reason = QStringLiteral("dosya açılamadı");
+        break;
+    case QFileDevice::RenameError:
+        reason = QStringLiteral("geçici dosya yerine konamadı");
+        break;
+    default:
+        reason = QStringLiteral("yazılamadı");
+        break;
+    }
+    return QStringLiteral("\"%1\" dosyası kaydedilemedi: %2 (%3)")
+        .arg(QDir::toNativeSeparators(path), reason, file.errorString());
+}
+
 } // namespace
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent) {
+Form1::Form1(FileChooser chooseSaveFile, QWidget* parent)
+    : QWidget(parent)
+    , m_chooseSaveFile(std::move(chooseSaveFile)) {
+    if (!m_chooseSaveFile)
+        m_chooseSaveFile = [this](QWidget* owner, const QString& title, const QString& filter,
+                                  const QString& name) {
+            const QString start = m_lastFolder.isEmpty() ? name : QDir(m_lastFolder).filePath(name);
+            const QString path = QFileDialog::getSaveFileName(owner, title, start, filter);
+            if (!path.isEmpty())
+                m_lastFolder = QFileInfo(path).absolutePath();
+            return path;
+        };
     setObjectName("Form1");
     setWindowTitle(windowCaption);
     setFixedSize(platform::twipsToPixels(9450), platform::twipsToPixels(8520));
@@ -107,6 +148,7 @@ Form1::Form1(QWidget* parent)
     platform::placeTwips(Command1, 3120, 3720, 735, 255);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     buildResultsFrame();
+    buildListActions();
     setTabOrder();
 
     Form_Load();
@@ -324,6 +366,8 @@ void Form1::oranla_Click() {
 }
 
 void Form1::listeyaz(std::size_t count) {
+    actionCopyRows->setEnabled(count != 0);
+    actionSaveRows->setEnabled(count != 0);
     if (count < static_cast<std::size_t>(pageRows)) {
         printRows(1, count);
         return;
@@ -375,6 +419,80 @@ void Form1::printItem(int column, const QString& item) {
         Picture1->setCurrentX(from);
     }
     Picture1->print(item);
+}
+
+void Form1::buildListActions() {
+    // Reached from the list's context menu, and by the keys while the list has the focus,
+    // so that Ctrl+C in a text box still copies its text.
+    actionCopyRows = new QAction(QStringLiteral("Satırları kopyala"), this);
+    actionCopyRows->setObjectName("actionCopyRows");
+    actionCopyRows->setShortcut(QKeySequence::Copy);
+    actionSaveRows = new QAction(QStringLiteral("Satırları kaydet…"), this);
+    actionSaveRows->setObjectName("actionSaveRows");
+    actionSaveRows->setShortcut(QKeySequence::Save);
+    for (QAction* action : {actionCopyRows, actionSaveRows}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setEnabled(false); // until a search lists rows
+        Picture1->addAction(action);
+    }
+    Picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(actionCopyRows, &QAction::triggered, this, &Form1::copyRows);
+    connect(actionSaveRows, &QAction::triggered, this, &Form1::saveRows);
+}
+
+void Form1::copyRows() {
+    if (sonuclar.size() > clipboardRowLimit) {
+        platform::showMessage(
+            this, QStringLiteral("Listede %1 satır var; panoya en çok %2 satır kopyalanabilir. "
+                                 "Satırları bir dosyaya kaydedin.")
+                      .arg(fromStd(runtime::numberToText(std::int64_t(sonuclar.size()))),
+                           fromStd(runtime::numberToText(std::int64_t(clipboardRowLimit)))));
+        saveRows();
+        return;
+    }
+    const platform::WaitCursor hourglass;
+    std::string text;
+    writeRows(sonuclar, RowFormat::Tsv, [&](std::string_view block, std::size_t) {
+        text += block;
+        return true;
+    });
+    QApplication::clipboard()->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+void Form1::saveRows() {
+    const QString path = m_chooseSaveFile(this, saveTitle, saveFilter, suggestedFile);
+    if (path.isEmpty())
+        return;
+    // Written beside the target and renamed over it only when whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        platform::showMessage(this, saveFailure(path, file));
+        return;
+    }
+    // Fifty million rows take a minute or two: show how far it is and let the user stop.
+    QProgressDialog progress(QStringLiteral("Satırlar kaydediliyor…"), QStringLiteral("İptal"), 0,
+                             1000, this);
+    progress.setObjectName("progress");
+    progress.setWindowModality(Qt::WindowModal);
+    const std::size_t total = std::max<std::size_t>(sonuclar.size(), 1);
+    bool writeFailed = false;
+    const bool whole =
+        writeRows(sonuclar, RowFormat::Csv, [&](std::string_view block, std::size_t rows) {
+            if (file.write(block.data(), qint64(block.size())) != qint64(block.size())) {
+                writeFailed = true;
+                return false;
+            }
+            progress.setValue(static_cast<int>(rows * 1000 / total));
+            return !progress.wasCanceled();
+        });
+    if (!whole) {
+        if (writeFailed)
+            platform::showMessage(this, saveFailure(path, file));
+        file.cancelWriting();
+        return;
+    }
+    if (!file.commit())
+        platform::showMessage(this, saveFailure(path, file));
 }
 
 void Form1::Command1_Click() {

@@ -9,7 +9,9 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -25,7 +27,12 @@ namespace bexaro {
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    /** Asks for a file to save to; an empty text means the user cancelled. */
+    using FileChooser = std::function<QString(QWidget* parent, const QString& title,
+                                              const QString& filter, const QString& suggestedName)>;
+
+    /** The window; without a chooser, a Qt file-save dialog asks for the file. */
+    explicit Form1(FileChooser chooseSaveFile = {}, QWidget* parent = nullptr);
 
     /** The rows of the last search. */
     const Sonuclar& results() const { return sonuclar; }
@@ -60,6 +67,9 @@ private:
     void Command1_Click();
     void printRows(std::size_t first, std::size_t last);
     void printItem(int column, const QString& item);
+    void buildListActions();
+    void copyRows();
+    void saveRows();
 
     std::array<PitchFrame, 2> m_frames{};
     QPushButton* Command1 = nullptr;
@@ -82,6 +92,11 @@ private:
     std::array<float, 3> herz{};
     float sesoran = 0;
     Sonuclar sonuclar;
+
+    FileChooser m_chooseSaveFile;
+    QString m_lastFolder;
+    QAction* actionCopyRows = nullptr;
+    QAction* actionSaveRows = nullptr;
 };
 
 } // namespace bexaro

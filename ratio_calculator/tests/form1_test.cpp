@@ -4,15 +4,21 @@
 #include "ink_marks.h"
 #include "message_box.h"
 #include "picture_box.h"
+#include "row_export.h"
 #include "separator.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -30,7 +36,13 @@ constexpr platform::Colour blue = platform::rgb(0, 0, 255);
 
 class Form1Test : public ::testing::Test {
 protected:
-    Form1Test() { form.show(); }
+    Form1Test()
+        : form([this](QWidget*, const QString& title, const QString& filter, const QString&) {
+            chooserTitles << title + " | " + filter;
+            return chooserAnswer;
+        }) {
+        form.show();
+    }
 
     template <typename T> T* get(const QString& name) {
         T* w = form.findChild<T*>(name);
@@ -89,6 +101,8 @@ protected:
         return box.image();
     }
 
+    QString chooserAnswer; // the file "chosen" in the save dialog; empty: cancelled
+    QStringList chooserTitles;
     Form1 form;
 };
 
@@ -598,6 +612,118 @@ TEST_F(Form1Test, HiddenSelfCheck) {
     ASSERT_EQ(recorder.messages.size(), 2);
     EXPECT_EQ(recorder.messages[0], QString::fromStdString(localised("439.999990775571")));
     EXPECT_EQ(recorder.messages[1], "6900");
+}
+
+class ListActionsTest : public Form1Test {
+protected:
+    ListActionsTest() {
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    QAction* action(const char* name) { return get<QAction>(name); }
+    /** A key pressed where the focus is, as a user would. */
+    void press(QWidget* focus, Qt::Key key) {
+        focus->setFocus();
+        QTest::keyClick(focus, key, Qt::ControlModifier);
+    }
+    static QByteArray contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static std::string expectedText(const Sonuclar& rows, RowFormat format) {
+        std::string text;
+        writeRows(rows, format, [&](std::string_view block, std::size_t) {
+            text += block;
+            return true;
+        });
+        return text;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(ListActionsTest, InTheListsContextMenuOnceItHasRows) {
+    QAction* copy = action("actionCopyRows");
+    QAction* save = action("actionSaveRows");
+    EXPECT_EQ(picture()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(picture()->actions(), (QList<QAction*>{copy, save}));
+    EXPECT_EQ(copy->text(), "Satırları kopyala");
+    EXPECT_EQ(save->text(), "Satırları kaydet…");
+    EXPECT_EQ(copy->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(save->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_FALSE(copy->isEnabled()) << "nothing listed yet";
+    EXPECT_FALSE(save->isEnabled());
+    findFraction("3/2");
+    EXPECT_TRUE(copy->isEnabled());
+    EXPECT_TRUE(save->isEnabled());
+}
+
+TEST_F(ListActionsTest, CtrlCOnTheListCopiesEveryRowNotJustThePage) {
+    findFraction("1.41421/1"); // 41 rows, 29 on the first page
+    QApplication::clipboard()->setText("before");
+    press(picture(), Qt::Key_C);
+    const QString copied = QApplication::clipboard()->text();
+    const QStringList lines = copied.split('\n');
+    ASSERT_EQ(lines.size(), 41 + 2) << "a header, a line a row, and the last line ended";
+    EXPECT_EQ(lines.front(), "rasy. oran\treel karşılığı\tcent hata\t% hata");
+    EXPECT_EQ(lines[1], QString::fromStdString(localised("41  /  29\t1.413793\t1\t.00029478")));
+    EXPECT_EQ(lines[41], QString::fromStdString(localised("239  /  169\t1.414201\t0\t.00000624")));
+    EXPECT_EQ(copied.toStdString(), expectedText(form.results(), RowFormat::Tsv));
+
+    // Elsewhere the keys keep their own meaning: a text box copies its text.
+    auto* box = get<QLineEdit>("kesir_kutusu");
+    box->setText("7/4");
+    box->selectAll();
+    press(box, Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), "7/4");
+}
+
+TEST_F(ListActionsTest, SaveWritesTheRowsAsCsv) {
+    findFraction("1.41421/1");
+    chooserAnswer = dir.filePath("kesirler.csv");
+    press(picture(), Qt::Key_S);
+    ASSERT_EQ(chooserTitles,
+              QStringList{"Satırları kaydet | CSV dosyaları (*.csv);;Tüm dosyalar (*)"});
+    const QByteArray saved = contents(chooserAnswer);
+    EXPECT_EQ(saved.toStdString(), expectedText(form.results(), RowFormat::Csv));
+    EXPECT_EQ(saved.count("\r\n"), 42);
+
+    // A cancelled dialog leaves the file as it was.
+    findFraction("3/2");
+    chooserAnswer.clear();
+    action("actionSaveRows")->trigger();
+    EXPECT_EQ(contents(dir.filePath("kesirler.csv")), saved);
+}
+
+TEST_F(ListActionsTest, FailedSaveNamesTheFileAndLeavesNoneBehind) {
+    findFraction("3/2");
+    // A folder that cannot be written to, even by an administrator: it is a file.
+    QFile notAFolder(dir.filePath("liste"));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.close();
+    chooserAnswer = dir.filePath("liste/kesirler.csv");
+    platform::MessageRecorder recorder;
+    action("actionSaveRows")->trigger();
+    ASSERT_EQ(recorder.messages.size(), 1);
+    const QString message = recorder.messages.front();
+    EXPECT_TRUE(message.startsWith("\"" + QDir::toNativeSeparators(chooserAnswer) +
+                                   "\" dosyası kaydedilemedi: dosya açılamadı ("))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith(")"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"liste"});
+}
+
+TEST_F(ListActionsTest, AboveAMillionRowsCopyingOffersTheSaveInstead) {
+    findFraction("9999999/100000", "0.01"); // 50,005,000 rows
+    ASSERT_EQ(form.results().size(), 50'005'000u);
+    QApplication::clipboard()->setText("before");
+    platform::MessageRecorder recorder;
+    press(picture(), Qt::Key_C); // the save dialog is cancelled
+    EXPECT_EQ(recorder.messages,
+              QStringList{"Listede 50005000 satır var; panoya en çok 1000000 satır "
+                          "kopyalanabilir. Satırları bir dosyaya kaydedin."});
+    EXPECT_EQ(chooserTitles.size(), 1) << "the save is offered";
+    EXPECT_EQ(QApplication::clipboard()->text(), "before");
 }
 
 } // namespace
