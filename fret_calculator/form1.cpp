@@ -145,7 +145,8 @@ const QString noRatio = QStringLiteral("oran yok");
 
 } // namespace
 
-Form1::Form1(FileChooser chooseFile, QWidget* parent)
+Form1::Form1(FileChooser chooseFile, FretExports::SaveChooser chooseSaveFile,
+             FretExports::PaperChooser choosePaper, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
@@ -158,6 +159,13 @@ Form1::Form1(FileChooser chooseFile, QWidget* parent)
             return path;
         };
     buildControls();
+    m_exports = new FretExports(
+        P_grafik,
+        [this] {
+            return FretExports::Frets{fretRows(dizi_eleman, perde_oran, perde_kopru, m_geometry),
+                                      m_geometry, T_dizidosyasi_dosyaadi->text()};
+        },
+        std::move(chooseSaveFile), std::move(choosePaper));
     setAcceptDrops(true);
     C_hesapla_Click();
 }
@@ -507,6 +515,7 @@ void Form1::GosterSonuclari() {
     perde_oran = OndalikDonustur(dizi_eleman);
     perde_kopru = PerdeHesapla(perde_oran, m_geometry);
     HS_kaydirma->setEnabled(eleman_sayisi > 0);
+    m_exports->setAvailable(eleman_sayisi > 0);
     if (HS_kaydirma->value() != 1)
         HS_kaydirma->setValue(1); // the bar's change shows fret 1
     else

@@ -2,6 +2,7 @@
 // The fret calculator window: the instrument's geometry on the left, the
 // scale and one fret's readouts on the right, the side view along the bottom.
 
+#include "fret_exports.h"
 #include "fret_search.h"
 
 #include <QWidget>
@@ -31,8 +32,12 @@ public:
     using FileChooser =
         std::function<QString(QWidget* parent, const QString& title, const QString& filter)>;
 
-    /** The window; without a chooser, a Qt file-open dialog asks for the file. */
-    explicit Form1(FileChooser chooseFile = {}, QWidget* parent = nullptr);
+    /**
+     * The window; without choosers, Qt dialogs ask for the file to open, the
+     * file to save an export to and the paper to print on.
+     */
+    explicit Form1(FileChooser chooseFile = {}, FretExports::SaveChooser chooseSaveFile = {},
+                   FretExports::PaperChooser choosePaper = {}, QWidget* parent = nullptr);
 
     static const QString dialogTitle;
     static const QString dialogFilter;
@@ -99,6 +104,7 @@ private:
     QCheckBox* Ch_opt_ciz_gorperde = nullptr;
     QCheckBox* Ch_opt_ciz_tumperde = nullptr;
     platform::PictureBox* P_grafik = nullptr;
+    FretExports* m_exports = nullptr;
 
     // The geometry of the last geometry step that could read the boxes.
     Geometry m_geometry;
