@@ -4,19 +4,23 @@
 #include "message_box.h"
 #include "numbers.h"
 #include "readout.h"
+#include "scala_export.h"
 #include "scroll_keys.h"
 #include "spiral.h"
 #include "staff_drawing.h"
 #include "tone.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QStringList>
 
@@ -76,6 +80,25 @@ QString damageMessage(const QString& dataFile, const TableDamage& damage) {
     return lines.join('\n');
 }
 
+/** Names the file and says why it could not be saved, in words and as the system put it. */
+QString saveFailure(const QString& path, const QFileDevice& file) {
+    QString reason;
+    switch (file.error()) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        reason = QStringLiteral("dosya açılamadı");
+        break;
+    case QFileDevice::RenameError:
+        reason = QStringLiteral("geçici dosya yerine konamadı");
+        break;
+    default:
+        reason = QStringLiteral("yazılamadı");
+        break;
+    }
+    return QStringLiteral("\"%1\" dosyası kaydedilemedi: %2 (%3)")
+        .arg(QDir::toNativeSeparators(path), reason, file.errorString());
+}
+
 } // namespace
 
 QString defaultDataFile() {
@@ -90,11 +113,22 @@ QString defaultDataFile() {
     return beside;
 }
 
-Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, QWidget* parent)
+Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, FileChooser chooseSaveFile,
+             QWidget* parent)
     : QWidget(parent)
     , m_ownSound(sound ? nullptr : std::make_unique<platform::AudioSinkOutput>())
     , m_sound(sound ? sound : m_ownSound.get())
-    , m_player(*m_sound) {
+    , m_player(*m_sound)
+    , m_chooseSaveFile(std::move(chooseSaveFile)) {
+    if (!m_chooseSaveFile)
+        m_chooseSaveFile = [this](QWidget* owner, const QString& title, const QString& filter,
+                                  const QString& name) {
+            const QString start = m_lastFolder.isEmpty() ? name : QDir(m_lastFolder).filePath(name);
+            const QString path = QFileDialog::getSaveFileName(owner, title, start, filter);
+            if (!path.isEmpty())
+                m_lastFolder = QFileInfo(path).absolutePath();
+            return path;
+        };
     setObjectName("Form1");
     setWindowTitle("Perde tablosu");
     const QRect place = platform::twipRect(1680, 1920, 10275, 9375);
@@ -114,6 +148,15 @@ Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, QWidget* par
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);
     platform::placeTwips(List1, 240, 3240, 1695, 5910);
+    // From the list's context menu, or by the key while the list has the focus.
+    actionSaveScl = new QAction(QStringLiteral("Scala dosyası olarak kaydet…"), this);
+    actionSaveScl->setObjectName("actionSaveScl");
+    actionSaveScl->setShortcut(QKeySequence::Save);
+    actionSaveScl->setShortcutContext(Qt::WidgetShortcut);
+    actionSaveScl->setEnabled(false); // the header item names no tonic
+    List1->addAction(actionSaveScl);
+    List1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(actionSaveScl, &QAction::triggered, this, &Form1::saveScl);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName("HScroll1");
     HScroll1->setFocusPolicy(Qt::TabFocus); // the tone length can be set from the keyboard
@@ -173,7 +216,11 @@ Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, QWidget* par
             [this](Qt::MouseButtons, Qt::KeyboardModifiers, double x, double) {
                 setWindowTitle(QString::fromStdString(runtime::numberToText(x)));
             });
-    connect(List1, &QListWidget::itemSelectionChanged, this, [this] { spiral1(); });
+    actionSaveScl->setEnabled(tonic() != 0);
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        actionSaveScl->setEnabled(tonic() != 0);
+        spiral1();
+    });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) {
         m_toneSeconds = static_cast<std::int16_t>(value);
         showLengthIn(Label11);
@@ -289,6 +336,34 @@ void Form1::play() {
         m_pitchTable.at(m_currentIndex).hasFrequency())
         m_player.PlayTone(m_currentIndex, std::int32_t(m_toneSeconds) * framesPerSecond,
                           m_pitchTable);
+}
+
+void Form1::saveScl() {
+    const int t = tonic();
+    if (t == 0)
+        return;
+    const QString tonicName = List1->selectedItems().front()->text().trimmed();
+    if (!octaveFits(t)) {
+        platform::showMessage(this, QStringLiteral("\"%1\" karar sesinin bir oktav yukarısı "
+                                                   "tabloda yok: üstünde yalnız %2 perde var. "
+                                                   "Daha pest bir karar sesi seçin.")
+                                        .arg(tonicName, text(t - 1)));
+        return;
+    }
+    const QString path =
+        m_chooseSaveFile(this, QStringLiteral("Scala dosyası olarak kaydet"),
+                         QStringLiteral("Scala dosyaları (*.scl);;Tüm dosyalar (*)"),
+                         tonicName + QStringLiteral(".scl"));
+    if (path.isEmpty())
+        return;
+    // The table's names are Windows-1254; the file is UTF-8, as Scala files are read today.
+    const std::string scale =
+        toScl(m_pitchTable, t, platform::toWindows1254(QFileInfo(path).fileName()).toStdString());
+    const QByteArray bytes = platform::fromWindows1254(QByteArray::fromStdString(scale)).toUtf8();
+    // Written beside the target and renamed over it only when whole.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        platform::showMessage(this, saveFailure(path, file));
 }
 
 } // namespace pitch_table

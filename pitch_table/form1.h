@@ -11,8 +11,10 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -26,15 +28,21 @@ QString defaultDataFile();
 class Form1 : public QWidget {
     Q_OBJECT
 public:
+    /** Asks for a file to save to; an empty text means the user cancelled. */
+    using FileChooser = std::function<QString(QWidget* parent, const QString& title,
+                                              const QString& filter, const QString& suggestedName)>;
+
     /**
      * Runs the start-up: loads the table from dataFile and draws the spiral
      * and the empty staff. When the file cannot be read the message is shown
      * and loaded() is false: the program ends. A short file or one with bad
      * frequencies gives one message and loads; those pitches stay silent.
-     * Without a sound output the desktop's is used.
+     * Without a sound output the desktop's is used; without a chooser, a Qt
+     * file-save dialog asks where to save.
      */
     explicit Form1(const QString& dataFile = defaultDataFile(),
-                   platform::SoundOutput* sound = nullptr, QWidget* parent = nullptr);
+                   platform::SoundOutput* sound = nullptr, FileChooser chooseSaveFile = {},
+                   QWidget* parent = nullptr);
     ~Form1() override;
 
     bool loaded() const { return m_loaded; }
@@ -50,6 +58,7 @@ private:
     void placeFrame(double y);
     void play();
     void showLengthIn(QLabel* label);
+    void saveScl();
 
     std::unique_ptr<platform::SoundOutput> m_ownSound;
     platform::SoundOutput* m_sound;
@@ -58,6 +67,9 @@ private:
     std::int16_t m_currentIndex = 0;
     std::int16_t m_toneSeconds = 1;
     bool m_loaded = false;
+    FileChooser m_chooseSaveFile;
+    QString m_lastFolder;
+    QAction* actionSaveScl;
 
     platform::PictureBox* Picture1;
     platform::PictureBox* Picture2;
