@@ -4,6 +4,7 @@
 #include "message_box.h"
 #include "numbers.h"
 #include "readout.h"
+#include "save_failure.h"
 #include "scala_export.h"
 #include "scroll_keys.h"
 #include "spiral.h"
@@ -78,25 +79,6 @@ QString damageMessage(const QString& dataFile, const TableDamage& damage) {
                                 "bu perdelerin frekansı gösterilmez, çalınmaz")
                      .arg(file, text(damage.badFrequencies), text(damage.firstBadFrequency));
     return lines.join('\n');
-}
-
-/** Names the file and says why it could not be saved, in words and as the system put it. */
-QString saveFailure(const QString& path, const QFileDevice& file) {
-    QString reason;
-    switch (file.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        reason = QStringLiteral("dosya açılamadı");
-        break;
-    case QFileDevice::RenameError:
-        reason = QStringLiteral("geçici dosya yerine konamadı");
-        break;
-    default:
-        reason = QStringLiteral("yazılamadı");
-        break;
-    }
-    return QStringLiteral("\"%1\" dosyası kaydedilemedi: %2 (%3)")
-        .arg(QDir::toNativeSeparators(path), reason, file.errorString());
 }
 
 } // namespace
@@ -363,7 +345,7 @@ void Form1::saveScl() {
     // Written beside the target and renamed over it only when whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        platform::showMessage(this, saveFailure(path, file));
+        platform::showMessage(this, platform::saveFailureMessage(path, file));
 }
 
 } // namespace pitch_table

@@ -7,6 +7,7 @@
 #include "numbers.h"
 #include "picture_box.h"
 #include "row_export.h"
+#include "save_failure.h"
 #include "scroll_keys.h"
 #include "twips.h"
 #include "window_runtime.h"
@@ -97,25 +98,6 @@ QString fromStd(const std::string& text) {
 const QString saveTitle = QStringLiteral("Satırları kaydet");
 const QString saveFilter = QStringLiteral("CSV dosyaları (*.csv);;Tüm dosyalar (*)");
 const QString suggestedFile = QStringLiteral("kesirler.csv");
-
-/** Names the file and says why it could not be saved, in words and as the system put it. */
-QString saveFailure(const QString& path, const QFileDevice& file) {
-    QString reason;
-    switch (file.error()) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        reason = QStringLiteral("dosya açılamadı");
-        break;
-    case QFileDevice::RenameError:
-        reason = QStringLiteral("geçici dosya yerine konamadı");
-        break;
-    default:
-        reason = QStringLiteral("yazılamadı");
-        break;
-    }
-    return QStringLiteral("\"%1\" dosyası kaydedilemedi: %2 (%3)")
-        .arg(QDir::toNativeSeparators(path), reason, file.errorString());
-}
 
 } // namespace
 
@@ -466,7 +448,7 @@ void Form1::saveRows() {
     // Written beside the target and renamed over it only when whole.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        platform::showMessage(this, saveFailure(path, file));
+        platform::showMessage(this, platform::saveFailureMessage(path, file));
         return;
     }
     // Fifty million rows take a minute or two: show how far it is and let the user stop.
@@ -487,12 +469,12 @@ void Form1::saveRows() {
         });
     if (!whole) {
         if (writeFailed)
-            platform::showMessage(this, saveFailure(path, file));
+            platform::showMessage(this, platform::saveFailureMessage(path, file));
         file.cancelWriting();
         return;
     }
     if (!file.commit())
-        platform::showMessage(this, saveFailure(path, file));
+        platform::showMessage(this, platform::saveFailureMessage(path, file));
 }
 
 void Form1::Command1_Click() {
