@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace genus {
@@ -67,7 +69,11 @@ public:
      */
     void DahilMi(std::int16_t adet, std::int16_t p, std::int16_t q, std::int16_t r, std::int16_t l);
 
-    /** Trichords, tetrachords, pentachords: each appends what it finds; false when cancelled. */
+    /**
+     * Trichords, tetrachords, pentachords: each appends exactly what DahilMi would
+     * for every sequence, in the same order, but skips the sequences whose
+     * beginning no included sizes can bring to the span; false when cancelled.
+     */
     bool Hesapla_0();
     bool Hesapla_1(const Progress& progress = {});
     bool Hesapla_2(const Progress& progress = {});
@@ -92,23 +98,44 @@ public:
     const GenusList& list() const { return m_list; }
     GenusList takeList() { return std::move(m_list); }
 
-    /** Sequences the sizes would test: included columns to the power 2, 3, 4; for progress. */
+    /**
+     * Sequences the sizes could test: included columns to the power 2, 3, 4; the
+     * scale of the progress reports and an upper bound of the work.
+     */
     double workFor(const std::array<bool, 3>& sizes) const;
 
 private:
-    bool small(int column) const { return m_v[column] <= m_limit; }
-    void append(std::int16_t p, std::int16_t q, std::int16_t r, std::int16_t l);
-    /** The included columns m, ascending, for which sum + v(m) rounds to the span. */
-    const std::vector<std::int16_t>& closing(double sum);
+    /**
+     * The included columns, ascending, that may follow a running sum when
+     * `remaining` more intervals come after them, found once per sum.
+     */
+    struct Followers {
+        int remaining = 0;
+        double base = 0;                                ///< the sum of dense[0]
+        std::vector<std::int32_t> dense;                ///< list index per whole sum, -1 unknown
+        std::unordered_map<double, std::int32_t> other; ///< sums outside dense
+        std::deque<std::vector<std::int16_t>> lists;    ///< stable while more are added
+    };
+
+    bool small(int column) const { return m_small[static_cast<std::size_t>(column)] != 0; }
+    /** False when the line limit is passed. */
+    bool append(std::int16_t p, std::int16_t q, std::int16_t r, std::int16_t l);
+    /** Whether some `remaining` included intervals can still bring sum to the span. */
+    bool reachable(double sum, int remaining) const;
+    void prepare(Followers& followers, int remaining) const;
+    const std::vector<std::int16_t>& followersOf(Followers& followers, double sum) const;
     bool report(const Progress& progress, double done);
 
     std::vector<double> m_v;
+    std::vector<char> m_small;
     std::vector<std::int16_t> m_included; ///< indices of included columns, ascending
     int m_count = 0;                      ///< lastIndex + 1, or 0
     double m_span = 0;
     double m_limit = 0;
+    bool m_bounded = false; ///< every included value finite: the extremes bound every sum
+    double m_lowest = 0;    ///< smallest and largest included value
+    double m_highest = 0;
     GenusList m_list;
-    std::vector<std::pair<double, std::vector<std::int16_t>>> m_closing;
     std::size_t m_lineLimit = 10'000'000;
     bool m_tooMany = false;
     double m_workDone = 0;

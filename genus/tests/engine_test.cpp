@@ -98,33 +98,82 @@ TEST(GenusEngine, CountsPerStepAndSize) {
     }
 }
 
-// The fast enumeration must list exactly what DahilMi lists for every sequence, in the same order.
-TEST(GenusEngine, EnumerationAgreesWithDahilMiForEverySequence) {
-    GenusInput input = settingsInput("0.50");
-    input.included[3] = false;
-    input.limit = "6";
-    GenusEngine fast(input);
+// What the literal enumeration lists: DahilMi for every ordered sequence of included
+// columns, the first interval outermost.
+std::vector<std::string> literalLines(const GenusInput& input, const std::array<bool, 3>& sizes) {
     GenusEngine plain(input);
-    ASSERT_TRUE(fast.compute({true, true, true}));
-    const auto n = static_cast<std::int16_t>(input.values.size());
-    auto inc = [&](int i) { return input.included[static_cast<std::size_t>(i)]; };
-    for (std::int16_t i = 0; i < n; ++i)
-        for (std::int16_t j = 0; j < n; ++j)
-            if (inc(i) && inc(j))
+    std::vector<std::int16_t> inc;
+    for (int i = 0; i <= input.lastIndex; ++i)
+        if (input.included[static_cast<std::size_t>(i)])
+            inc.push_back(static_cast<std::int16_t>(i));
+    if (sizes[0])
+        for (std::int16_t i : inc)
+            for (std::int16_t j : inc)
                 plain.DahilMi(2, i, j, 0, 0);
-    for (std::int16_t i = 0; i < n; ++i)
-        for (std::int16_t j = 0; j < n; ++j)
-            for (std::int16_t k = 0; k < n; ++k)
-                if (inc(i) && inc(j) && inc(k))
+    if (sizes[1])
+        for (std::int16_t i : inc)
+            for (std::int16_t j : inc)
+                for (std::int16_t k : inc)
                     plain.DahilMi(3, i, j, k, 0);
-    for (std::int16_t i = 0; i < n; ++i)
-        for (std::int16_t j = 0; j < n; ++j)
-            for (std::int16_t k = 0; k < n; ++k)
-                for (std::int16_t m = 0; m < n; ++m)
-                    if (inc(i) && inc(j) && inc(k) && inc(m))
+    if (sizes[2])
+        for (std::int16_t i : inc)
+            for (std::int16_t j : inc)
+                for (std::int16_t k : inc)
+                    for (std::int16_t m : inc)
                         plain.DahilMi(4, i, j, k, m);
-    EXPECT_GT(plain.genusCount(), 0);
-    EXPECT_EQ(linesOf(fast.list()), linesOf(plain.list()));
+    return linesOf(plain.list());
+}
+
+GenusInput rangeInput(const char* min, const char* max, const char* step, const char* span = "22",
+                      const char* limit = "5") {
+    return inputFrom(buildColumns(min, max, step, SymbolSystem::ArelEzgi), span, limit);
+}
+
+// The fast enumeration skips what cannot reach the span; it must still list exactly
+// what DahilMi lists for every sequence, in the same order.
+TEST(GenusEngine, EnumerationAgreesWithDahilMiForEverySequence) {
+    constexpr std::array<bool, 3> all{true, true, true};
+    GenusInput halfWithoutOne = settingsInput("0.50");
+    halfWithoutOne.included[3] = false;
+    halfWithoutOne.limit = "6";
+    GenusInput wideWithGaps = rangeInput("1", "60", "1.00");
+    for (std::size_t i = 0; i < wideWithGaps.included.size(); i += 3)
+        wideWithGaps.included[i] = false; // the smallest included size is 2, not 1
+    GenusInput unsorted =
+        valuesInput({"40", "-0.5", "11.5", "0", "22", "-22", "10.5", "0.5", "-30"});
+    unsorted.limit = "-1";
+
+    struct Case {
+        const char* name;
+        GenusInput input;
+        std::array<bool, 3> sizes;
+    };
+    const Case cases[] = {
+        {"half komas, one left out, limit 6", halfWithoutOne, all},
+        {"quarter komas 4 to 13", settingsInput("0.25"), all},
+        {"quarter komas 1 to 250", rangeInput("1", "250", "0.25"), trichords},
+        {"whole komas 1 to 250", rangeInput("1", "250", "1.00"), {true, true, false}},
+        {"quarter komas 1.75 to 20.75, sizes up to the span", rangeInput("1.75", "20.75", "0.25"),
+         all},
+        {"quarter komas 1.25 to 10.75, fractional extremes", rangeInput("1.25", "10.75", "0.25"),
+         all},
+        {"whole komas 1 to 60, every third left out", wideWithGaps, all},
+        {"negative, zero and positive halves", rangeInput("-5.5", "8.5", "0.50", "3", "0"), all},
+        {"only negative quarters", rangeInput("-12", "-1", "0.25", "-22", "-3"), all},
+        {"unsorted sizes far on both sides of the span", unsorted, all},
+        {"infinite sizes", valuesInput({"5", "1e999", "17", "-1e999", "1e308"}), all},
+        {"infinite sizes and span", valuesInput({"5", "1e999", "17", "-1e999"}, "1e999"), all},
+        {"sums that overflow to an infinite span",
+         valuesInput({"1.7e308", "5", "-1.7e308", "1e308"}, "1e999"), all},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GenusEngine fast(c.input);
+        ASSERT_TRUE(fast.compute(c.sizes));
+        const auto expected = literalLines(c.input, c.sizes);
+        EXPECT_FALSE(expected.empty());
+        EXPECT_EQ(linesOf(fast.list()), expected);
+    }
 }
 
 TEST(GenusEngine, RunningSumRoundsHalvesToEven) {
