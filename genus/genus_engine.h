@@ -48,7 +48,8 @@ private:
     friend class GenusEngine;
     std::vector<std::string> m_values;
     std::vector<std::string> m_symbols;
-    std::vector<std::array<std::int16_t, 4>> m_records; ///< column indices, -1 past the last
+    /// Column indices, -1 past the last; in blocks, since growing never copies or moves them.
+    std::deque<std::array<std::int16_t, 4>> m_records;
 };
 
 /**
