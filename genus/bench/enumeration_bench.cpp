@@ -49,10 +49,42 @@ void BM_OneToThirtyPentachords(benchmark::State& state) {
 }
 BENCHMARK(BM_OneToThirtyPentachords)->Unit(benchmark::kMillisecond);
 
+void BM_OneToThirtyTrichords(benchmark::State& state) {
+    engine(state, "1", "30", "0.25", {true, false, false});
+}
+BENCHMARK(BM_OneToThirtyTrichords)->Unit(benchmark::kMillisecond);
+
+void BM_OneToThirtyTetrachords(benchmark::State& state) {
+    engine(state, "1", "30", "0.25", {false, true, false});
+}
+BENCHMARK(BM_OneToThirtyTetrachords)->Unit(benchmark::kMillisecond);
+
 void BM_OneToThirtyAllSizes(benchmark::State& state) {
     engine(state, "1", "30", "0.25", {true, true, true});
 }
 BENCHMARK(BM_OneToThirtyAllSizes)->Unit(benchmark::kMillisecond);
+
+// The same span over 1,000 columns lists the same genera: the sizes past the
+// span must cost little beyond the 117 columns of 1 to 30.
+void BM_OneTo250Trichords(benchmark::State& state) {
+    engine(state, "1", "250", "0.25", {true, false, false});
+}
+BENCHMARK(BM_OneTo250Trichords)->Unit(benchmark::kMillisecond);
+
+void BM_OneTo250Tetrachords(benchmark::State& state) {
+    engine(state, "1", "250", "0.25", {false, true, false});
+}
+BENCHMARK(BM_OneTo250Tetrachords)->Unit(benchmark::kMillisecond);
+
+void BM_OneTo250Pentachords(benchmark::State& state) {
+    engine(state, "1", "250", "0.25", {false, false, true});
+}
+BENCHMARK(BM_OneTo250Pentachords)->Unit(benchmark::kMillisecond);
+
+void BM_OneTo250AllSizes(benchmark::State& state) {
+    engine(state, "1", "250", "0.25", {true, true, true});
+}
+BENCHMARK(BM_OneTo250AllSizes)->Unit(benchmark::kMillisecond);
 
 // The window's "Hesapla": reading the columns, enumerating, filling and selecting the list.
 void window(benchmark::State& state, const char* min, const char* max) {
