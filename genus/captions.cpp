@@ -123,4 +123,36 @@ QString unexpectedErrorIntro(Language language) {
                 "An unexpected error occurred; the action was not carried out:");
 }
 
+QString saveSclCaption(Language language) {
+    return pick(language, "Scala dosyası olarak kaydet...", "Save as Scala file...");
+}
+
+QString saveListCaption(Language language) {
+    return pick(language, "Listeyi kaydet...", "Save list...");
+}
+
+QString saveSclTitle(Language language) {
+    return pick(language, "Scala dosyası olarak kaydet", "Save as Scala file");
+}
+
+QString saveListTitle(Language language) {
+    return pick(language, "Listeyi kaydet", "Save list");
+}
+
+QString sclFilter(Language language) {
+    return pick(language, "Scala dosyaları (*.scl)", "Scala files (*.scl)");
+}
+
+QString listFilter(Language language) {
+    return pick(language, "Metin dosyaları (*.txt)", "Text files (*.txt)");
+}
+
+QString listFileName(Language language) {
+    return pick(language, "cinsler.txt", "genera.txt");
+}
+
+QString saveFailedMessage(Language language, const QString& path, const QString& reason) {
+    return pick(language, "%1 kaydedilemedi: %2", "%1 could not be saved: %2").arg(path, reason);
+}
+
 } // namespace genus

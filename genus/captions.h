@@ -34,4 +34,16 @@ QString cancelCaption(Language language);
 /** What comes before the text of an error that escaped an action. */
 QString unexpectedErrorIntro(Language language);
 
+/** The list's context menu: saving the selected genus as a Scala file, and the whole list. */
+QString saveSclCaption(Language language);
+QString saveListCaption(Language language);
+/** Titles and filters of their save dialogs, and the name the list is offered under. */
+QString saveSclTitle(Language language);
+QString saveListTitle(Language language);
+QString sclFilter(Language language);
+QString listFilter(Language language);
+QString listFileName(Language language);
+/** A file that could not be saved: its path and the system's reason. */
+QString saveFailedMessage(Language language, const QString& path, const QString& reason);
+
 } // namespace genus

@@ -1,37 +1,41 @@
 #include "frm_cns.h"
 
+#include "captioned_label.h"
+#include "column_strip.h"
 #include "columns.h"
 #include "control_names.h"
+#include "genus_export.h"
 #include "genus_list_view.h"
 #include "message_box.h"
 #include "numbers.h"
-#include "scroll_keys.h"
 #include "twips.h"
 #include "value_text.h"
 #include "window_application.h"
 #include "window_runtime.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
-#include <QFocusEvent>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 
 namespace genus {
@@ -40,11 +44,6 @@ namespace {
 
 constexpr int clientWidth = 10695;
 constexpr int clientHeight = 5775;
-constexpr int icStartWidth = 10605;
-constexpr int columnWidth = 465; // the value and symbol boxes of a column
-constexpr int columnGap = 60;
-constexpr int stripLeft = 600; // where the inner strip stands at scroll value 0
-constexpr int stripVisible = 10635 - stripLeft;
 
 const std::array<const char*, 27> stepTexts = {
     "0.25", "0.33", "0.50", "0.67", "0.75", "1.00", "1.25", "1.33", "1.50",
@@ -57,35 +56,6 @@ QString tr8(const char* text) {
 
 using platform::indexed;
 using platform::named;
-
-// A caption wider than its place in this font grows to the right (to the left
-// when right-aligned); the control beside it, made later, stays on top.
-void fitLabel(QLabel* label) {
-    const QRect place = label->property("place").toRect();
-    const int needed = label->sizeHint().width();
-    QRect r = place;
-    if (needed > place.width()) {
-        if (label->alignment() & Qt::AlignRight)
-            r.setLeft(std::max(0, place.right() + 1 - needed));
-        else
-            r.setWidth(needed);
-    }
-    label->setGeometry(r);
-}
-
-void fitLabel(QLabel* label, const QFont& font) {
-    label->setFont(font);
-    fitLabel(label);
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const char* text, int left, int top, int width,
-                  int height, Qt::Alignment align = Qt::AlignLeft) {
-    auto* label = named(new QLabel(tr8(text), parent), QString::fromLatin1(name));
-    label->setAlignment(align | Qt::AlignTop);
-    label->setProperty("place", platform::twipRect(left, top, width, height));
-    fitLabel(label);
-    return label;
-}
 
 QLineEdit* makeBox(QWidget* parent, const QString& name, const char* text, int left, int top,
                    int width, int height, Qt::Alignment align) {
@@ -139,7 +109,16 @@ FrmCns::FrmCns(platform::SoundOutput* sound, QWidget* parent)
     : QWidget(parent)
     , m_sound(sound)
     , m_wavFolder(wavFolderFor(QCoreApplication::applicationDirPath()))
-    , m_beep([] { QApplication::beep(); }) {
+    , m_beep([] { QApplication::beep(); })
+    , m_chooseSave([](QWidget* owner, const QString& title, const QString& suggested,
+                      const QString& filter) {
+        QFileDialog dialog(owner, title, suggested, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without its ending gets the one of the file offered.
+        dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    })
+    , m_saveFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     if (m_sound == nullptr) {
         m_ownSound = std::make_unique<platform::AudioSinkOutput>();
         m_sound = m_ownSound.get();
@@ -153,13 +132,12 @@ FrmCns::FrmCns(platform::SoundOutput* sound, QWidget* parent)
     buildStrip();
     buildSettings();
     buildListAndButtons();
+    buildSaveActions();
     setTabOrder();
+    // The strip looks after the boxes of its columns.
     for (QLineEdit* box : findChildren<QLineEdit*>())
-        box->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && now->parentWidget() == pcbIc)
-            scrollToColumn(now);
-    });
+        if (!m_strip->isAncestorOf(box))
+            box->installEventFilter(this);
 
     // Load: the envelope for the initial duration, then the step list's reset.
     m_lastIndex = 0;
@@ -175,48 +153,8 @@ FrmCns::~FrmCns() {
 }
 
 void FrmCns::buildStrip() {
-    pcbDis = named(new QFrame(this), QStringLiteral("pcbDis"));
-    platform::placeTwips(pcbDis, 30, 30, 10635, 1305);
-
-    pcbSol = named(new QFrame(pcbDis), QStringLiteral("pcbSol"));
-    platform::placeTwips(pcbSol, 0, 0, 600, 1305);
-    pcbSol->setAutoFillBackground(true);
-    // The opening captions carry the extra spaces that the language switch drops.
-    makeLabel(pcbSol, "lKma", "Koma : ", 30, 90, 540, 195, Qt::AlignRight);
-    makeLabel(pcbSol, "lSmg", "Simge : ", 0, 450, 570, 195, Qt::AlignRight);
-    makeLabel(pcbSol, "lVar", "Var : ", 195, 780, 375, 195, Qt::AlignRight);
-
-    hsb = named(new QScrollBar(Qt::Horizontal, pcbDis), QStringLiteral("hsb"));
-    platform::installScrollKeys(hsb);
-    platform::placeTwips(hsb, 630, 1020, 9915, 195);
-    hsb->setRange(0, 32767);
-    hsb->setSingleStep(50);
-    hsb->setPageStep(500);
-    hsb->setValue(0);
-    hsb->hide();
-    // In the tab order like the other controls; its arrow keys scroll the strip.
-    hsb->setFocusPolicy(Qt::StrongFocus);
-    connect(hsb, &QScrollBar::valueChanged, this, [this](int value) {
-        // Computed in int: a wide strip scrolls beyond the 16-bit range.
-        pcbIc->move(platform::twipsToPixels(stripLeft - value), pcbIc->y());
-    });
-
-    pcbIc = named(new QFrame(pcbDis), QStringLiteral("pcbIc"));
-    platform::placeTwips(pcbIc, 660, 0, icStartWidth, 1035);
-    // The row captions and the scroll bar stay in front of the strip that scrolls under them.
-    pcbSol->raise();
-    hsb->raise();
-
-    txbKma.push_back(makeBox(pcbIc, indexed("txbKma", 0), "", 0, 60, 465, 315, Qt::AlignCenter));
-    txbSmg.push_back(makeBox(pcbIc, indexed("txbSmg", 0), "", 0, 420, 465, 315, Qt::AlignCenter));
-    auto* include = named(new QCheckBox(pcbIc), indexed("chbVar", 0));
-    include->setChecked(true);
-    platform::placeTwips(include, 150, 780, 165, 225);
-    chbVar.push_back(include);
-    m_kmaLeft.push_back(0);
-    m_varLeft.push_back(150);
-    connect(txbKma[0], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
-    connect(txbSmg[0], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
+    m_strip = new ColumnStrip(this);
+    connect(m_strip, &ColumnStrip::edited, this, &FrmCns::sbSifirla);
 }
 
 void FrmCns::buildSettings() {
@@ -354,12 +292,30 @@ void FrmCns::buildListAndButtons() {
 }
 
 void FrmCns::setTabOrder() {
-    std::map<int, QWidget*> order = {
-        {2, txbMin},     {3, txbMax},      {5, cmdBsl},      {7, txbYsk},      {8, txbAra},
-        {9, lsbSnc},     {10, chb_nil[0]}, {11, chb_nil[1]}, {12, chb_nil[2]}, {13, cmdHsp},
-        {15, txbKrr},    {16, cmdCal},     {17, opbSmg[0]},  {18, opbSmg[1]},  {19, opbSmg[2]},
-        {26, txbKma[0]}, {27, txbSmg[0]},  {28, chbVar[0]},  {29, hsb},        {35, txbSre},
-        {36, chbYaz},    {39, obpDil[0]},  {40, obpDil[1]},  {41, lsbAr}};
+    std::map<int, QWidget*> order = {{2, txbMin},
+                                     {3, txbMax},
+                                     {5, cmdBsl},
+                                     {7, txbYsk},
+                                     {8, txbAra},
+                                     {9, lsbSnc},
+                                     {10, chb_nil[0]},
+                                     {11, chb_nil[1]},
+                                     {12, chb_nil[2]},
+                                     {13, cmdHsp},
+                                     {15, txbKrr},
+                                     {16, cmdCal},
+                                     {17, opbSmg[0]},
+                                     {18, opbSmg[1]},
+                                     {19, opbSmg[2]},
+                                     {26, m_strip->valueBox(0)},
+                                     {27, m_strip->symbolBox(0)},
+                                     {28, m_strip->includeBox(0)},
+                                     {29, m_strip->scrollBar()},
+                                     {35, txbSre},
+                                     {36, chbYaz},
+                                     {39, obpDil[0]},
+                                     {40, obpDil[1]},
+                                     {41, lsbAr}};
     QWidget* previous = nullptr;
     for (const auto& [index, widget] : order) {
         if (previous != nullptr)
@@ -419,73 +375,6 @@ bool FrmCns::settingIsNumber(QLineEdit* box, QLabel* label) {
     }
 }
 
-void FrmCns::destroyColumns() {
-    for (std::size_t a = 1; a < txbKma.size(); ++a) {
-        delete txbKma[a];
-        delete txbSmg[a];
-        delete chbVar[a];
-    }
-    txbKma.resize(1);
-    txbSmg.resize(1);
-    chbVar.resize(1);
-    m_kmaLeft.resize(1);
-    m_varLeft.resize(1);
-}
-
-void FrmCns::scrollToColumn(const QWidget* control) {
-    std::size_t a = 0;
-    while (a < txbKma.size() && txbKma[a] != control && txbSmg[a] != control &&
-           chbVar[a] != control)
-        ++a;
-    if (a == txbKma.size())
-        return;
-    // The value box spans its column; the row captions cover the strip's first 600 twips.
-    const int left = pcbIc->x() + txbKma[a]->x();
-    const int right = left + txbKma[a]->width();
-    if (left < platform::twipsToPixels(stripLeft))
-        hsb->setValue(m_kmaLeft[a]);
-    else if (right > pcbDis->width())
-        hsb->setValue(m_kmaLeft[a] + columnWidth - stripVisible);
-}
-
-void FrmCns::placeColumn(int a) {
-    const auto i = static_cast<std::size_t>(a);
-    m_kmaLeft.push_back(m_kmaLeft[i - 1] + columnWidth + columnGap);
-    m_varLeft.push_back(m_varLeft[i - 1] + columnWidth + columnGap);
-
-    auto copyBox = [&](QLineEdit* model, const char* name, int top) {
-        auto* box = named(new QLineEdit(pcbIc), indexed(name, a));
-        box->setAlignment(model->alignment());
-        box->installEventFilter(this);
-        platform::placeTwips(box, m_kmaLeft[i], top, columnWidth, 315);
-        return box;
-    };
-    txbKma.push_back(copyBox(txbKma[0], "txbKma", 60));
-    txbSmg.push_back(copyBox(txbSmg[0], "txbSmg", 420));
-    auto* include = named(new QCheckBox(pcbIc), indexed("chbVar", a));
-    include->setChecked(chbVar[0]->isChecked());
-    platform::placeTwips(include, m_varLeft[i], 780, 165, 225);
-    chbVar.push_back(include);
-    connect(txbKma[i], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
-    connect(txbSmg[i], &QLineEdit::textChanged, this, &FrmCns::sbSifirla);
-    // Tab goes through the strip column by column, then on to the scroll bar.
-    QWidget::setTabOrder(chbVar[i - 1], txbKma[i]);
-    QWidget::setTabOrder(txbKma[i], txbSmg[i]);
-    QWidget::setTabOrder(txbSmg[i], include);
-    txbKma[i]->show();
-    txbSmg[i]->show();
-    include->show();
-
-    // The strip does not widen with the window: a column that ends past its visible part
-    // must also be reachable, or a window widened before the build hides the last columns.
-    const bool pastView = m_kmaLeft[i] + columnWidth > stripVisible;
-    if (m_varLeft[i] >= outerWidthTwips() - 600 || pastView) {
-        hsb->show();
-        m_icWidth += 525;
-        pcbIc->resize(platform::twipsToPixels(m_icWidth), pcbIc->height());
-    }
-}
-
 std::optional<std::vector<Column>> FrmCns::planColumns() {
     if (!settingIsNumber(txbMin, lMin) || !settingIsNumber(txbMax, lMax))
         return std::nullopt;
@@ -511,33 +400,15 @@ std::optional<std::vector<Column>> FrmCns::planColumns() {
 
 void FrmCns::sbOlustur(const std::vector<Column>& columns) {
     platform::WaitCursor wait;
-    pcbIc->setUpdatesEnabled(false);
-    destroyColumns();
     m_lastIndex = columnLastIndex(txbMin->text().toStdString(), txbMax->text().toStdString(),
                                   lsbAr->currentItem()->text().toStdString());
-    for (int a = 0; a < static_cast<int>(columns.size()); ++a) {
-        if (a > 0)
-            placeColumn(a);
-        const auto i = static_cast<std::size_t>(a);
-        txbKma[i]->setText(QString::fromStdString(columns[i].value));
-        txbSmg[i]->setText(QString::fromStdString(columns[i].symbol));
-        // A value wider than its box shows its first digits, not its last ones.
-        txbKma[i]->setCursorPosition(0);
-        txbSmg[i]->setCursorPosition(0);
-    }
-    pcbIc->setUpdatesEnabled(true);
-    // Scrolling reaches the last column and stops there.
-    hsb->setMaximum(std::max(0, m_icWidth - stripVisible));
+    m_strip->build(columns, outerWidthTwips());
 }
 
 void FrmCns::cmdBslClick() {
     const auto columns = planColumns();
     if (!columns)
         return; // refused: the columns stay as they were
-    hsb->hide();
-    hsb->setValue(0);
-    m_icWidth = icStartWidth;
-    pcbIc->resize(platform::twipsToPixels(icStartWidth), pcbIc->height());
     sbOlustur(*columns);
     cmdBsl->setEnabled(false);
     cmdHsp->setEnabled(true);
@@ -570,10 +441,10 @@ void FrmCns::cmdHspClick() {
     }
 
     GenusInput input;
-    for (std::size_t i = 0; i < txbKma.size(); ++i) {
-        input.values.push_back(txbKma[i]->text().toStdString());
-        input.symbols.push_back(txbSmg[i]->text().toStdString());
-        input.included.push_back(chbVar[i]->isChecked());
+    for (int a = 0; a < m_strip->count(); ++a) {
+        input.values.push_back(m_strip->valueText(a));
+        input.symbols.push_back(m_strip->symbolText(a));
+        input.included.push_back(m_strip->isIncluded(a));
     }
     input.lastIndex = m_lastIndex;
     input.span = txbAra->text().toStdString();
@@ -672,6 +543,74 @@ void FrmCns::envelopeSetup() {
     m_durationInForce = txbSre->text();
 }
 
+// --- Saving ----------------------------------------------------------------
+
+void FrmCns::buildSaveActions() {
+    actionSaveScl = named(new QAction(this), QStringLiteral("actionSaveScl"));
+    actionSaveScl->setShortcut(QKeySequence::Save);
+    actionSaveList = named(new QAction(this), QStringLiteral("actionSaveList"));
+    lsbSnc->addAction(actionSaveScl);
+    lsbSnc->addAction(actionSaveList);
+    lsbSnc->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(actionSaveScl, &QAction::triggered, this, &FrmCns::saveScl);
+    connect(actionSaveList, &QAction::triggered, this, &FrmCns::saveList);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &FrmCns::updateSaveActions);
+    updateSaveActions();
+}
+
+void FrmCns::updateSaveActions() {
+    actionSaveScl->setText(saveSclCaption(m_language));
+    actionSaveList->setText(saveListCaption(m_language));
+    // Nothing to save before a computation has listed something.
+    actionSaveScl->setEnabled(m_model->rowCount() > 0);
+    actionSaveList->setEnabled(m_model->rowCount() > 0);
+}
+
+void FrmCns::saveScl() {
+    const QModelIndex current = lsbSnc->currentIndex();
+    const auto genus = splitLine(m_model->line(current.isValid() ? current.row() : -1));
+    if (!genus)
+        return;
+    // The tonic names the file and stands in its description, as the player would sound it.
+    const double tonic = readValue(txbKrr->text().toStdString());
+    if (!(tonic > 0) || !std::isfinite(tonic)) {
+        platform::showMessage(this, tonicNotAbove0Message(m_language));
+        txbKrr->setFocus();
+        return;
+    }
+    const QString name = QString::fromStdString(sclFileName(*genus, tonic));
+    saveBytes(
+        saveSclTitle(m_language), QDir(m_saveFolder).filePath(name), sclFilter(m_language),
+        [&](const QString& fileName) { return toScl(*genus, tonic, fileName.toStdString()); });
+}
+
+void FrmCns::saveList() {
+    if (m_model->rowCount() == 0)
+        return;
+    saveBytes(saveListTitle(m_language), QDir(m_saveFolder).filePath(listFileName(m_language)),
+              listFilter(m_language), [this](const QString&) { return listText(m_model->list()); });
+}
+
+void FrmCns::saveBytes(const QString& title, const QString& suggested, const QString& filter,
+                       const std::function<std::string(const QString& fileName)>& bytes) {
+    const QString path = m_chooseSave(this, title, suggested, filter);
+    if (path.isEmpty())
+        return;
+    const std::string data = bytes(QFileInfo(path).fileName());
+    // Written beside the target and renamed over it: a failure leaves the old file whole.
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(data.data(), static_cast<qint64>(data.size())) ==
+                           static_cast<qint64>(data.size()) &&
+                       file.commit();
+    if (!saved) {
+        platform::showMessage(this, saveFailedMessage(m_language, QDir::toNativeSeparators(path),
+                                                      file.errorString()));
+        return;
+    }
+    m_saveFolder = QFileInfo(path).absolutePath();
+}
+
 // --- Language, size, closing ---------------------------------------------
 
 void FrmCns::switchLanguage(int index) {
@@ -692,6 +631,7 @@ void FrmCns::switchLanguage(int index) {
             button->setText(text);
         }
     }
+    updateSaveActions();
     showWhyEmpty();
 }
 
@@ -733,16 +673,13 @@ void FrmCns::closeEvent(QCloseEvent* event) {
 bool FrmCns::eventFilter(QObject* watched, QEvent* event) {
     // Only a move to another control leaves a box: a context menu or another program
     // taking the focus would otherwise refuse a duration the user is still typing.
-    if (event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-            if (watched == txbSre)
-                envelopeSetup();
-            // A number longer than its box shows its first digits once the box is left, never
-            // a tail that reads as another number ("499935233" of the tonic).
-            if (auto* box = qobject_cast<QLineEdit*>(watched))
-                box->setCursorPosition(0);
-        }
+    if (leavesForAnotherControl(event)) {
+        if (watched == txbSre)
+            envelopeSetup();
+        // A number longer than its box shows its first digits once the box is left, never
+        // a tail that reads as another number ("499935233" of the tonic).
+        if (auto* box = qobject_cast<QLineEdit*>(watched))
+            box->setCursorPosition(0);
     }
     return QWidget::eventFilter(watched, event);
 }

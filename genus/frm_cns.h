@@ -1,6 +1,7 @@
 #pragma once
 // frmCns, the genus window: the settings, the strip of interval columns, the
-// list of genera and the player, in Turkish or English.
+// list of genera and the player, in Turkish or English; a genus and the whole
+// list can be saved from the list's context menu.
 
 #include "captions.h"
 #include "columns.h"
@@ -22,20 +23,20 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QButtonGroup;
 class QCheckBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 class QTimer;
 
 namespace genus {
 
+class ColumnStrip;
 class GenusListView;
 
 /**
@@ -58,6 +59,16 @@ public:
 
     /** Replaces the system beep (for tests). */
     void setBeep(std::function<void()> beep) { m_beep = std::move(beep); }
+
+    /**
+     * Asks where to save a file: the dialog's title, the suggested path and the
+     * filter; returns the chosen path, or an empty text when the user cancelled.
+     */
+    using SaveChooser = std::function<QString(QWidget* parent, const QString& title,
+                                              const QString& suggested, const QString& filter)>;
+
+    /** Replaces the save dialog (for tests). */
+    void setSaveChooser(SaveChooser chooser) { m_chooseSave = std::move(chooser); }
 
     /** Replaces the progress dialog of long computations (for tests); the window does not own it.
      */
@@ -94,8 +105,6 @@ private:
     void sbSifirla2();
     std::optional<std::vector<Column>> planColumns();
     void sbOlustur(const std::vector<Column>& columns);
-    void placeColumn(int a);
-    void destroyColumns();
 
     void cmdBslClick();
     void cmdHspClick();
@@ -105,7 +114,12 @@ private:
     void envelopeSetup();
     void switchLanguage(int index);
     void showWhyEmpty();
-    void scrollToColumn(const QWidget* control);
+    void buildSaveActions();
+    void updateSaveActions();
+    void saveScl();
+    void saveList();
+    void saveBytes(const QString& title, const QString& suggested, const QString& filter,
+                   const std::function<std::string(const QString& fileName)>& bytes);
 
     SymbolSystem symbolSystem() const;
     int outerWidthTwips() const;
@@ -115,6 +129,8 @@ private:
     std::unique_ptr<platform::SoundOutput> m_ownSound;
     QString m_wavFolder;
     std::function<void()> m_beep;
+    SaveChooser m_chooseSave;
+    QString m_saveFolder;
     std::unique_ptr<ComputationProgress> m_ownProgress;
     ComputationProgress* m_progress = nullptr;
     double m_progressThreshold = 20e6;
@@ -132,17 +148,7 @@ private:
     ByteBuffer m_wavData;
     QString m_durationInForce;
 
-    // The column strip.
-    QFrame* pcbDis = nullptr;
-    QFrame* pcbSol = nullptr;
-    QFrame* pcbIc = nullptr;
-    QScrollBar* hsb = nullptr;
-    int m_icWidth = 10605; ///< twips
-    std::vector<QLineEdit*> txbKma;
-    std::vector<QLineEdit*> txbSmg;
-    std::vector<QCheckBox*> chbVar;
-    std::vector<int> m_kmaLeft; ///< twips, per column
-    std::vector<int> m_varLeft;
+    ColumnStrip* m_strip = nullptr; ///< pcbDis
 
     // Settings, list and buttons.
     QLineEdit* txbMin = nullptr;
@@ -166,6 +172,8 @@ private:
     GenusListView* lsbSnc = nullptr;
     GenusListModel* m_model = nullptr;
     QTimer* Tmr = nullptr;
+    QAction* actionSaveScl = nullptr;
+    QAction* actionSaveList = nullptr;
 };
 
 } // namespace genus

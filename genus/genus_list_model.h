@@ -21,6 +21,8 @@ public:
     void clear();
     /** The line of a row as the player reads it; empty for a row that does not exist. */
     std::string line(int row) const;
+    /** Every line. */
+    const GenusList& list() const { return m_list; }
 
 private:
     GenusList m_list;

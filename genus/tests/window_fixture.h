@@ -2,6 +2,7 @@
 // The genus window under test, with a recording sound output, a counted beep
 // and WAV files in a temporary folder, and the ways a user drives it.
 
+#include "column_strip.h"
 #include "frm_cns.h"
 #include "sound_output.h"
 
@@ -31,6 +32,8 @@ public:
     }
 
     template <typename T> T* get(const QString& name) const {
+        // The strip makes a column's controls once it shows them; a test reaches any column.
+        w->findChild<ColumnStrip*>()->control(name);
         T* control = w->findChild<T*>(name);
         EXPECT_NE(control, nullptr) << name.toStdString();
         return control;
