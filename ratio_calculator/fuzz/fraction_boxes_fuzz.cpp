@@ -1,9 +1,11 @@
 // The fraction and tolerance boxes as the fraction button reads them, then
-// the search and the rows it prints. Input: one byte choosing the separator
+// the search and the rows it prints, and on a small bound the search against
+// the literal walk. Input: one byte choosing the separator
 // and the search (even: ",", odd: "."; below 128 the fraction button's bound,
 // else the pitch button's), the fraction text, a 0 byte, the tolerance text.
 #include "fraction_input.h"
 #include "fraction_search.h"
+#include "literal_walk.h"
 #include "numbers.h"
 #include "pitch.h"
 
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
@@ -43,6 +46,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          !fractionButton, bexaro::fractionCentError(input.ratio, centadim));
     if (count != rows.size())
         std::abort();
+    // On a small bound the rows must be those of the literal walk, bit for bit.
+    for (const bool tightening : {false, true}) {
+        const int bound = 300;
+        const bexaro::CentErrorRule rule = bexaro::fractionCentError(input.ratio, centadim);
+        bexaro::Sonuclar fast;
+        bexaro::kesirara(fast, input.ratio, tolerance.value, bound, tightening, rule);
+        std::vector<bexaro::sonuc> walk;
+        bexaro::testing::literalWalk(walk, input.ratio, tolerance.value, bound, tightening, rule);
+        if (fast.size() != walk.size())
+            std::abort();
+        for (std::size_t i = 0; i < walk.size(); ++i) {
+            const bexaro::sonuc a = fast.at(i);
+            if (!(a.pay == walk[i].pay && a.payda == walk[i].payda && a.deger == walk[i].deger &&
+                  a.centhata == walk[i].centhata && a.bagilhata == walk[i].bagilhata))
+                std::abort();
+        }
+    }
     // The first and the last page, as the list prints them.
     for (std::size_t i = 0; i < std::min<std::size_t>(count, bexaro::pageRows); ++i)
         (void)bexaro::rowItems(rows.at(i));
