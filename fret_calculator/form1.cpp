@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "click_label.h"
+#include "fitted_text.h"
 #include "message_box.h"
 #include "neck_drawing.h"
 #include "numbers.h"
@@ -130,13 +131,7 @@ int textRoom(const QLineEdit* box) {
  * written with an exponent) narrows its text instead of cutting it.
  */
 void showFitted(QLineEdit* box, const QString& value) {
-    QFont font = box->font();
-    font.setStretch(QFont::Unstretched);
-    const int needed = QFontMetrics(font).horizontalAdvance(value);
-    const int room = textRoom(box) - 1;
-    if (needed > room && needed > 0)
-        font.setStretch(std::max(50, room * 100 / needed));
-    box->setFont(font);
+    box->setFont(platform::fittedFont(box->font(), value, textRoom(box) - 1));
     showText(box, value);
 }
 

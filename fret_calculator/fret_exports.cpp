@@ -5,11 +5,11 @@
 #include "fret_template_svg.h"
 #include "message_box.h"
 #include "numbers.h"
+#include "save_dialog.h"
 #include "template_pdf.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QSaveFile>
@@ -22,16 +22,6 @@ const QString FretExports::svgTitle = QStringLiteral("Perde Şablonunu Kaydet");
 const QString FretExports::pdfTitle = QStringLiteral("Perde Şablonunu Yazdır (PDF)");
 
 namespace {
-
-QString savedWith(QWidget* parent, const QString& title, const QString& filter,
-                  const QString& suggested, const QString& extension) {
-    QFileDialog dialog(parent, title, suggested, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(extension);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().front();
-}
 
 std::optional<Paper> askedPaper(QWidget* parent) {
     const QStringList papers = {QStringLiteral("A4 (210 × 297 mm)"),
@@ -72,8 +62,8 @@ FretExports::FretExports(QWidget* picture, FretSource frets, SaveChooser chooseS
     if (!m_chooseSaveFile)
         m_chooseSaveFile = [](QWidget* parent, const QString& title, const QString& filter,
                               const QString& suggested) {
-            const QString extension = QFileInfo(suggested).suffix();
-            return savedWith(parent, title, filter, suggested, extension);
+            return platform::askSaveFile(parent, title, filter, suggested,
+                                         QFileInfo(suggested).suffix());
         };
     if (!m_choosePaper)
         m_choosePaper = askedPaper;

@@ -8,6 +8,7 @@
 #include "genus_list_view.h"
 #include "message_box.h"
 #include "numbers.h"
+#include "save_dialog.h"
 #include "twips.h"
 #include "value_text.h"
 #include "window_application.h"
@@ -20,7 +21,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -112,11 +112,9 @@ FrmCns::FrmCns(platform::SoundOutput* sound, QWidget* parent)
     , m_beep([] { QApplication::beep(); })
     , m_chooseSave([](QWidget* owner, const QString& title, const QString& suggested,
                       const QString& filter) {
-        QFileDialog dialog(owner, title, suggested, filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
         // A name typed without its ending gets the one of the file offered.
-        dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+        return platform::askSaveFile(owner, title, filter, suggested,
+                                     QFileInfo(suggested).suffix());
     })
     , m_saveFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {
     if (m_sound == nullptr) {

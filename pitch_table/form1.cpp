@@ -4,6 +4,7 @@
 #include "message_box.h"
 #include "numbers.h"
 #include "readout.h"
+#include "save_dialog.h"
 #include "save_failure.h"
 #include "scala_export.h"
 #include "scroll_keys.h"
@@ -15,7 +16,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -103,14 +103,7 @@ Form1::Form1(const QString& dataFile, platform::SoundOutput* sound, FileChooser 
     , m_player(*m_sound)
     , m_chooseSaveFile(std::move(chooseSaveFile)) {
     if (!m_chooseSaveFile)
-        m_chooseSaveFile = [this](QWidget* owner, const QString& title, const QString& filter,
-                                  const QString& name) {
-            const QString start = m_lastFolder.isEmpty() ? name : QDir(m_lastFolder).filePath(name);
-            const QString path = QFileDialog::getSaveFileName(owner, title, start, filter);
-            if (!path.isEmpty())
-                m_lastFolder = QFileInfo(path).absolutePath();
-            return path;
-        };
+        m_chooseSaveFile = platform::saveDialogInLastFolder();
     setObjectName("Form1");
     setWindowTitle("Perde tablosu");
     const QRect place = platform::twipRect(1680, 1920, 10275, 9375);

@@ -4,6 +4,7 @@
 
 #include "picture_box.h"
 #include "pitch_record.h"
+#include "save_dialog.h"
 #include "sound_output.h"
 #include "tone_player.h"
 
@@ -29,8 +30,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     /** Asks for a file to save to; an empty text means the user cancelled. */
-    using FileChooser = std::function<QString(QWidget* parent, const QString& title,
-                                              const QString& filter, const QString& suggestedName)>;
+    using FileChooser = platform::SaveChooser;
 
     /**
      * Runs the start-up: loads the table from dataFile and draws the spiral
@@ -68,7 +68,6 @@ private:
     std::int16_t m_toneSeconds = 1;
     bool m_loaded = false;
     FileChooser m_chooseSaveFile;
-    QString m_lastFolder;
     QAction* actionSaveScl;
 
     platform::PictureBox* Picture1;

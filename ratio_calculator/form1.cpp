@@ -7,6 +7,7 @@
 #include "numbers.h"
 #include "picture_box.h"
 #include "row_export.h"
+#include "save_dialog.h"
 #include "save_failure.h"
 #include "scroll_keys.h"
 #include "twips.h"
@@ -15,9 +16,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,14 +103,7 @@ Form1::Form1(FileChooser chooseSaveFile, QWidget* parent)
     : QWidget(parent)
     , m_chooseSaveFile(std::move(chooseSaveFile)) {
     if (!m_chooseSaveFile)
-        m_chooseSaveFile = [this](QWidget* owner, const QString& title, const QString& filter,
-                                  const QString& name) {
-            const QString start = m_lastFolder.isEmpty() ? name : QDir(m_lastFolder).filePath(name);
-            const QString path = QFileDialog::getSaveFileName(owner, title, start, filter);
-            if (!path.isEmpty())
-                m_lastFolder = QFileInfo(path).absolutePath();
-            return path;
-        };
+        m_chooseSaveFile = platform::saveDialogInLastFolder();
     setObjectName("Form1");
     setWindowTitle(windowCaption);
     setFixedSize(platform::twipsToPixels(9450), platform::twipsToPixels(8520));

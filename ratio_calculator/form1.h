@@ -5,6 +5,7 @@
 
 #include "fraction_search.h"
 #include "pitch.h"
+#include "save_dialog.h"
 
 #include <QWidget>
 
@@ -28,8 +29,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     /** Asks for a file to save to; an empty text means the user cancelled. */
-    using FileChooser = std::function<QString(QWidget* parent, const QString& title,
-                                              const QString& filter, const QString& suggestedName)>;
+    using FileChooser = platform::SaveChooser;
 
     /** The window; without a chooser, a Qt file-save dialog asks for the file. */
     explicit Form1(FileChooser chooseSaveFile = {}, QWidget* parent = nullptr);
@@ -94,7 +94,6 @@ private:
     Sonuclar sonuclar;
 
     FileChooser m_chooseSaveFile;
-    QString m_lastFolder;
     QAction* actionCopyRows = nullptr;
     QAction* actionSaveRows = nullptr;
 };
